@@ -1,0 +1,65 @@
+# Shared by the end-to-end tests: an X server of the test's own, the recording
+# build of the maker's library, and helpers to find windows and take pictures.
+# Source it with the build folder as $1.
+set -euo pipefail
+BUILD=$(cd "${1:?build folder}" && pwd)
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+WORK=$(mktemp -d /tmp/e2e.XXXXXX)
+export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_RUNTIME_DIR=$WORK/run
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export FERNWICK_SPLASH_LOG=$WORK/splash.log
+export LD_LIBRARY_PATH=$BUILD/lib-recording
+export QT_QPA_PLATFORM=xcb
+unset QT_QPA_PLATFORMTHEME
+PIDS=()
+
+cleanup() {
+    local status=$?
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    if [ $status -ne 0 ] && [ -d "$WORK" ]; then
+        echo "e2e: failed; pictures and logs kept in $WORK" >&2
+    else
+        rm -rf "$WORK"
+    fi
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# start_x: an Xvfb of our own on the first free display number
+start_x() {
+    local n=90
+    while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    PIDS+=($!)
+    export DISPLAY=":$n"
+    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    fail "Xvfb did not start"
+}
+
+# start_program NAME [ARGS...]: runs build/bin/NAME in the background; sets PROGRAM_PID
+start_program() {
+    local name=$1; shift
+    "$BUILD/bin/$name" "$@" >"$WORK/$name.log" 2>&1 &
+    PROGRAM_PID=$!
+    PIDS+=($PROGRAM_PID)
+}
+
+# wait_window TITLE: prints the id of the first visible window with that exact title
+wait_window() {
+    local id
+    for _ in $(seq 150); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        sleep 0.1
+    done
+    fail "no window titled '$1'"
+}
+
+# screenshot FILE: the whole screen as PNG
+screenshot() { import -window root "$1"; }
+
+# pixel FILE X Y: the colour of one pixel as "r,g,b"
+pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
