@@ -44,13 +44,26 @@ QByteArrayView bmpFileOf(QByteArrayView block)
     return block.sliced(sizeAt + 4);
 }
 
+// A bitmap file's header may claim any size; a picture is decoded only when
+// its pixels are in proportion to its bytes (run-length coding allowed for).
+bool isInProportion(QSize size, qsizetype fileSize)
+{
+    if (size.isEmpty())
+        return false;
+    const qint64 decodedBytes = 4 * qint64(size.width()) * size.height();
+    return decodedBytes <= (qint64(1) << 20) + 64 * qint64(fileSize);
+}
+
 QImage decodeBmp(QByteArrayView bmp)
 {
     if (!bmp.startsWith("BM"))
         return {};
     QByteArray bytes = QByteArray::fromRawData(bmp.data(), bmp.size());
     QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "BMP");
+    if (!isInProportion(reader.size(), bmp.size()))
+        return {};
     return reader.read();
 }
 
