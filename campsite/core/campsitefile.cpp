@@ -2,6 +2,7 @@
 
 #include "campsitestream.h"
 #include "objectstreamerror.h"
+#include "objectstreamwriter.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,11 +21,12 @@ QString cannotReadMessage(const QString& fileName)
 
 void save(const QString& fileName, const QList<const CampsiteObject*>& objects)
 {
-    const QByteArray stream = CampsiteStream::write(objects);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw Failure(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
-    if (file.write(stream) != stream.size() || !file.commit())
+    ObjectStreamWriter writer(&file);
+    CampsiteStream::write(writer, objects);
+    if (!writer.flush() || !file.commit())
         throw Failure(QStringLiteral("Stream write error"));
 }
 

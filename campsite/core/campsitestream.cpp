@@ -212,10 +212,15 @@ QByteArray write(const QList<const CampsiteObject*>& objects)
     for (const CampsiteObject* object : objects)
         expected += 128 + object->name.size() + 4 * object->caption.size() + object->picture.block().size();
     ObjectStreamWriter writer(expected);
+    write(writer, objects);
+    return writer.takeData();
+}
+
+void write(ObjectStreamWriter& writer, const QList<const CampsiteObject*>& objects)
+{
     for (const CampsiteObject* object : objects)
         writeObjectEntry(writer, *object);
     writer.writeEndOfList();
-    return writer.takeData();
 }
 
 qsizetype read(QByteArrayView stream, CampsiteReadTarget& target, Mode mode)

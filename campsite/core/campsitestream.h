@@ -26,6 +26,8 @@ enum class Mode {
 void writeObjectEntry(ObjectStreamWriter& writer, const CampsiteObject& object);
 /// The stream of \a objects in their order: their entries and the closing 0x00.
 QByteArray write(const QList<const CampsiteObject*>& objects);
+/// The same, written by \a writer.
+void write(ObjectStreamWriter& writer, const QList<const CampsiteObject*>& objects);
 
 /// Reads object entries until the closing 0x00 and hands each object to
 /// \a target as soon as its record is read. Returns the number of bytes read,

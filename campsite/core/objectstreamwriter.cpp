@@ -2,11 +2,51 @@
 
 #include "windows1252.h"
 
+#include <QIODevice>
 #include <QtEndian>
 
 #include <limits>
 
+namespace {
+// Bytes a device writer gathers before writing them; binary values at least
+// this long go to the device directly.
+constexpr qsizetype kDevicePiece = 64 * 1024;
+} // namespace
+
 ObjectStreamWriter::ObjectStreamWriter(qsizetype expectedSize) { m_data.reserve(expectedSize); }
+
+ObjectStreamWriter::ObjectStreamWriter(QIODevice* device) : m_device(device)
+{
+    m_data.reserve(2 * kDevicePiece);
+}
+
+bool ObjectStreamWriter::flush()
+{
+    if (m_device && !m_data.isEmpty()) {
+        if (m_device->write(m_data) != m_data.size())
+            m_failed = true;
+        m_data.resize(0);
+    }
+    return !m_failed;
+}
+
+void ObjectStreamWriter::flushWhenFull()
+{
+    if (m_device && m_data.size() >= kDevicePiece)
+        flush();
+}
+
+void ObjectStreamWriter::append(const char* bytes, qsizetype size)
+{
+    if (m_device && size >= kDevicePiece) {
+        flush();
+        if (m_device->write(bytes, size) != size)
+            m_failed = true;
+        return;
+    }
+    m_data.append(bytes, size);
+    flushWhenFull();
+}
 
 void ObjectStreamWriter::writeSignature() { m_data.append("TPF0", 4); }
 
@@ -16,7 +56,7 @@ void ObjectStreamWriter::writeShortString(const QString& text)
 {
     const QByteArray bytes = Windows1252::fromUnicode(text).left(255);
     m_data.append(char(bytes.size()));
-    m_data.append(bytes);
+    append(bytes.constData(), bytes.size());
 }
 
 void ObjectStreamWriter::writeInteger(qint32 value)
@@ -43,7 +83,7 @@ void ObjectStreamWriter::writeBinary(QByteArrayView bytes)
 {
     writeTag(ObjectStreamTag::Binary);
     writeUInt32(quint32(bytes.size()));
-    m_data.append(bytes.data(), bytes.size());
+    append(bytes.data(), bytes.size());
 }
 
 void ObjectStreamWriter::writeString(const QString& text)
@@ -62,13 +102,14 @@ void ObjectStreamWriter::writeString(const QString& text)
             writeTag(ObjectStreamTag::Utf8String);
             writeUInt32(quint32(utf8.size()));
         }
-        m_data.append(utf8);
+        append(utf8.constData(), utf8.size());
         return;
     }
     writeTag(ObjectStreamTag::WideString);
     writeUInt32(quint32(text.size()));
     for (const QChar c : text)
         writeInt16(qint16(c.unicode()));
+    flushWhenFull();
 }
 
 void ObjectStreamWriter::writeUInt32(quint32 value)

@@ -6,17 +6,28 @@
 #include <QByteArrayView>
 #include <QString>
 
+class QIODevice;
+
 /// Writes an object stream: object entries of class name, object name and
 /// property records, each property a name and a tagged value. Multi-byte
-/// integers are little-endian. The writer appends to its buffer; take it with
-/// data() when done.
+/// integers are little-endian.
+///
+/// A writer either collects the stream in memory (take it with data()) or
+/// writes it through to a device in large pieces, binary values straight from
+/// their own bytes, so a file of big pictures is never copied whole.
 class ObjectStreamWriter {
 public:
-    /// Reserves room for \a expectedSize bytes.
+    /// Collects the stream in memory, with room reserved for \a expectedSize bytes.
     explicit ObjectStreamWriter(qsizetype expectedSize = 0);
+    /// Writes the stream to \a device (not owned); call flush() at the end.
+    explicit ObjectStreamWriter(QIODevice* device);
 
+    /// The stream collected in memory.
     const QByteArray& data() const { return m_data; }
     QByteArray takeData() { return std::move(m_data); }
+    /// Writes what is buffered to the device. False when any write to the
+    /// device has failed so far.
+    bool flush();
 
     /// "TPF0", the signature in front of every object entry.
     void writeSignature();
@@ -44,6 +55,10 @@ public:
 
 private:
     void writeInt16(qint16 value);
+    void append(const char* bytes, qsizetype size);
+    void flushWhenFull();
 
     QByteArray m_data;
+    QIODevice* m_device = nullptr;
+    bool m_failed = false;
 };
