@@ -19,7 +19,7 @@ namespace {
 
 enum class Load { Missing, Loaded, Unreadable };
 
-Load load(const QString& path, CSimpleIniCaseA& ini)
+Load load(const QString& path, CSimpleIniA& ini)
 {
     ini.SetSpaces(false);
     ini.SetMultiKey(false);
@@ -54,7 +54,7 @@ SettingsFile::SettingsFile(QString path) : m_path(std::move(path)) {}
 
 std::optional<SettingsFile::Restored> SettingsFile::restore() const
 {
-    CSimpleIniCaseA ini;
+    CSimpleIniA ini;
     load(m_path, ini);
     if (ini.GetLongValue(kSection, "FormVersion", 0) < 0)
         return std::nullopt;
@@ -87,7 +87,7 @@ void SettingsFile::save(const Saved& values) const
 {
     const Failure unableToWrite(QStringLiteral("Unable to write to %1").arg(QLatin1String(kFileName)));
 
-    CSimpleIniCaseA ini;
+    CSimpleIniA ini;
     // A file we cannot read whole is not replaced: what it holds would be lost.
     if (load(m_path, ini) == Load::Unreadable)
         throw unableToWrite;
