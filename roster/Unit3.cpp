@@ -61,7 +61,7 @@ void TForm3::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (JvButton1->hasFocus())
+        if (focusWidget() == JvButton1)
             JvButton1->click();
         event->accept();
         return;
