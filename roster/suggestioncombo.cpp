@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 SuggestionCombo::SuggestionCombo(const QStringList& items, QWidget* parent) : QComboBox(parent)
 {
@@ -53,4 +54,13 @@ void SuggestionCombo::complete(const QString& typed)
             return;
         }
     }
+}
+
+void SuggestionCombo::wheelEvent(QWheelEvent* event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }

@@ -8,7 +8,9 @@
 /// ignored), and the completed part is selected.
 ///
 /// It offers its text (fed()) when the user picks an item from the list, or
-/// presses Enter in the text field: the text as it then stands.
+/// presses Enter in the text field: the text as it then stands. The mouse wheel
+/// picks items only while the combo has the focus, so that a wheel turned in
+/// passing feeds nothing.
 class SuggestionCombo : public QComboBox {
     Q_OBJECT
 public:
@@ -23,6 +25,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void complete(const QString& typed);
