@@ -32,7 +32,8 @@ namespace {
 const QString kContinueHint = QStringLiteral("Click Here to continue...");
 const QString kBackHint = QStringLiteral("Click to go back...");
 
-QToolButton* speedButton(QWidget* page, const QRect& place, const QString& glyph, const QString& hint)
+QToolButton* speedButton(QWidget* page, const QRect& place, const QString& glyph,
+                         const QString& hint)
 {
     auto* button = new QToolButton(page);
     button->setGeometry(place);
@@ -43,7 +44,8 @@ QToolButton* speedButton(QWidget* page, const QRect& place, const QString& glyph
     return button;
 }
 
-QToolButton* bitmapButton(QWidget* page, const QRect& place, const QString& glyph, const QString& hint)
+QToolButton* bitmapButton(QWidget* page, const QRect& place, const QString& glyph,
+                          const QString& hint)
 {
     auto* button = speedButton(page, place, glyph, hint);
     button->setFocusPolicy(Qt::StrongFocus);
@@ -132,16 +134,18 @@ TForm1::~TForm1() = default;
 void TForm1::buildPage0(QWidget* page)
 {
     Label1 = new QLabel(
-        QStringLiteral("Welcome to Patrolia. This program will allow you to create and save a roster as Rich "
-                       "Text for distribution. This program also allows you to print the roster(s) out for "
-                       "your patrol. All you have to do is fill out some text boxes and add some data and "
-                       "you will have an official Boy Scout roster."),
+        QStringLiteral(
+            "Welcome to Patrolia. This program will allow you to create and save a roster as Rich "
+            "Text for distribution. This program also allows you to print the roster(s) out for "
+            "your patrol. All you have to do is fill out some text boxes and add some data and "
+            "you will have an official Boy Scout roster."),
         page);
     Label1->setGeometry(0, 8, 505, 41);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    SpeedButton1 = speedButton(page, QRect(280, 256, 217, 41), QStringLiteral("continue-large"), QString());
+    SpeedButton1 =
+        speedButton(page, QRect(280, 256, 217, 41), QStringLiteral("continue-large"), QString());
     SpeedButton1->setText(QStringLiteral("Click Here to continue"));
     SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     SpeedButton1->setIconSize(QSize(32, 32));
@@ -150,7 +154,8 @@ void TForm1::buildPage0(QWidget* page)
 
 void TForm1::buildPage1(QWidget* page)
 {
-    Label2 = label(page, QPoint(8, 8), QStringLiteral("What is the title of the roster going to be?"));
+    Label2 =
+        label(page, QPoint(8, 8), QStringLiteral("What is the title of the roster going to be?"));
     Edit1 = new QLineEdit(QStringLiteral("The Cool Patrol's Roster"), page);
     Edit1->setGeometry(24, 24, 185, 21);
     Label3 = label(page, QPoint(8, 56), QStringLiteral("What days are in the outing?"));
@@ -170,7 +175,8 @@ void TForm1::buildPage1(QWidget* page)
     Image1->setPixmap(QPixmap(QStringLiteral(":/roster/campsite.bmp")));
     Image1->setScaledContents(true);
 
-    SpeedButton2 = speedButton(page, QRect(208, 264, 25, 33), QStringLiteral("continue"), kContinueHint);
+    SpeedButton2 =
+        speedButton(page, QRect(208, 264, 25, 33), QStringLiteral("continue"), kContinueHint);
     Image1->lower();
 }
 
@@ -187,7 +193,8 @@ void TForm1::buildPage2(QWidget* page)
     Image2->setPixmap(QPixmap(QStringLiteral(":/roster/cookpot.gif")));
     Image2->setAttribute(Qt::WA_TranslucentBackground);
 
-    Label6 = label(page, QPoint(0, 112), QStringLiteral("Who are some of the people in your patrol?"));
+    Label6 =
+        label(page, QPoint(0, 112), QStringLiteral("Who are some of the people in your patrol?"));
     Panel1 = new QFrame(page);
     Panel1->setGeometry(8, 128, 193, 129);
     Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -207,10 +214,10 @@ void TForm1::buildPage2(QWidget* page)
                                QStringLiteral("Add a Breakfast Meal..."));
     SpeedButton6 = speedButton(page, QRect(472, 56, 25, 25), QStringLiteral("delete"), deleteHint);
     JvComboBox3 = new SuggestionCombo(
-        {QStringLiteral("Oatmeal"), QStringLiteral("Eggs"), QStringLiteral("Cheerios"), QStringLiteral("Cocoa Puffs"),
-         QStringLiteral("Wheaties"), QStringLiteral("Lucky Charms"), QStringLiteral("Smart Start"),
-         QStringLiteral("Kix"), QStringLiteral("Corn Pops"), QStringLiteral("Corn Flakes"),
-         QStringLiteral("Cocoa Pebbles")},
+        {QStringLiteral("Oatmeal"), QStringLiteral("Eggs"), QStringLiteral("Cheerios"),
+         QStringLiteral("Cocoa Puffs"), QStringLiteral("Wheaties"), QStringLiteral("Lucky Charms"),
+         QStringLiteral("Smart Start"), QStringLiteral("Kix"), QStringLiteral("Corn Pops"),
+         QStringLiteral("Corn Flakes"), QStringLiteral("Cocoa Pebbles")},
         page);
     JvComboBox3->setGeometry(368, 80, 105, 21);
 
@@ -220,9 +227,9 @@ void TForm1::buildPage2(QWidget* page)
     SpeedButton7 = speedButton(page, QRect(472, 112, 25, 25), QStringLiteral("add-meal"),
                                QStringLiteral("Add a Lunch Meal..."));
     SpeedButton8 = speedButton(page, QRect(472, 144, 25, 25), QStringLiteral("delete"), deleteHint);
-    JvComboBox2 = new SuggestionCombo({QStringLiteral("Soup"), QStringLiteral("Oatmeal"), QStringLiteral("Cold Cuts"),
-                                       QStringLiteral("Sandwiches"), QStringLiteral("Omelets"),
-                                       QStringLiteral("Hoagie")},
+    JvComboBox2 = new SuggestionCombo({QStringLiteral("Soup"), QStringLiteral("Oatmeal"),
+                                       QStringLiteral("Cold Cuts"), QStringLiteral("Sandwiches"),
+                                       QStringLiteral("Omelets"), QStringLiteral("Hoagie")},
                                       page);
     JvComboBox2->setGeometry(344, 168, 129, 21);
 
@@ -231,7 +238,8 @@ void TForm1::buildPage2(QWidget* page)
     ListBox4->setGeometry(232, 208, 241, 57);
     SpeedButton9 = speedButton(page, QRect(472, 208, 25, 25), QStringLiteral("add-meal"),
                                QStringLiteral("Add a Dinner Meal..."));
-    SpeedButton10 = speedButton(page, QRect(472, 240, 25, 25), QStringLiteral("delete"), deleteHint);
+    SpeedButton10 =
+        speedButton(page, QRect(472, 240, 25, 25), QStringLiteral("delete"), deleteHint);
     JvComboBox1 = new SuggestionCombo({QStringLiteral("Spaghetti"), QStringLiteral("Chicken"),
                                        QStringLiteral("Salad"), QStringLiteral("Beef Stew"),
                                        QStringLiteral("Pizza")},
@@ -239,7 +247,8 @@ void TForm1::buildPage2(QWidget* page)
     JvComboBox1->setGeometry(344, 264, 129, 21);
 
     SpeedButton15 = speedButton(page, QRect(0, 264, 25, 41), QStringLiteral("back"), kBackHint);
-    SpeedButton11 = speedButton(page, QRect(480, 272, 25, 33), QStringLiteral("continue"), kContinueHint);
+    SpeedButton11 =
+        speedButton(page, QRect(480, 272, 25, 33), QStringLiteral("continue"), kContinueHint);
 }
 
 void TForm1::buildPage3(QWidget* page)
@@ -247,24 +256,26 @@ void TForm1::buildPage3(QWidget* page)
     Label10 = label(page, QPoint(0, 8), QStringLiteral("What are some snacks?"));
     Memo1 = new QPlainTextEdit(page);
     Memo1->setGeometry(8, 24, 489, 97);
-    JvComboBox4 = new SuggestionCombo({QStringLiteral("Cookies"), QStringLiteral("Chips"), QStringLiteral("Pudding"),
-                                       QStringLiteral("Apple Sauce"), QStringLiteral("Yogurt"),
-                                       QStringLiteral("Peeps")},
+    JvComboBox4 = new SuggestionCombo({QStringLiteral("Cookies"), QStringLiteral("Chips"),
+                                       QStringLiteral("Pudding"), QStringLiteral("Apple Sauce"),
+                                       QStringLiteral("Yogurt"), QStringLiteral("Peeps")},
                                       page);
     JvComboBox4->setGeometry(384, 120, 113, 21);
 
     Label11 = label(page, QPoint(8, 144), QStringLiteral("What are some drinks?"));
     Memo2 = new QPlainTextEdit(page);
     Memo2->setGeometry(8, 160, 465, 121);
-    JvComboBox5 = new SuggestionCombo(
-        {QStringLiteral("OJ"), QStringLiteral("Milk"), QStringLiteral("Bug Juice"), QStringLiteral("Coca Cola"),
-         QStringLiteral("Pepsi"), QStringLiteral("Sprite"), QStringLiteral("Gingerale"),
-         QStringLiteral("Orange Soda"), QStringLiteral("Root Beer"), QStringLiteral("Sarsaparilla")},
-        page);
+    JvComboBox5 = new SuggestionCombo({QStringLiteral("OJ"), QStringLiteral("Milk"),
+                                       QStringLiteral("Bug Juice"), QStringLiteral("Coca Cola"),
+                                       QStringLiteral("Pepsi"), QStringLiteral("Sprite"),
+                                       QStringLiteral("Gingerale"), QStringLiteral("Orange Soda"),
+                                       QStringLiteral("Root Beer"), QStringLiteral("Sarsaparilla")},
+                                      page);
     JvComboBox5->setGeometry(376, 280, 97, 21);
 
     SpeedButton13 = speedButton(page, QRect(480, 232, 25, 33), QStringLiteral("back"), kBackHint);
-    SpeedButton12 = speedButton(page, QRect(480, 264, 25, 41), QStringLiteral("continue"), kContinueHint);
+    SpeedButton12 =
+        speedButton(page, QRect(480, 264, 25, 41), QStringLiteral("continue"), kContinueHint);
 }
 
 void TForm1::buildPage4(QWidget* page)
@@ -290,7 +301,9 @@ void TForm1::buildPage4(QWidget* page)
 
     SpeedButton14 = speedButton(page, QRect(472, 240, 17, 33), QStringLiteral("back"), kBackHint);
     Label12 = new QLabel(
-        QStringLiteral("The roster is completed. You may edit this above and save and/or print this roster."), page);
+        QStringLiteral(
+            "The roster is completed. You may edit this above and save and/or print this roster."),
+        page);
     Label12->setGeometry(8, 280, 401, 17);
     Button1 = new QPushButton(QStringLiteral("New Roster"), page);
     Button1->setGeometry(432, 280, 65, 17);
@@ -300,10 +313,10 @@ void TForm1::buildPage4(QWidget* page)
 void TForm1::setTabOrders()
 {
     const QList<QWidget*> order = {
-        Edit1,   CheckBox1,   CheckBox2,   CheckBox3,    CheckBox4,   CheckBox5,    CheckBox6,
-        CheckBox7, CheckBox8, CheckBox9,   CheckBox10,   ListBox1,    ListBox2,     ListBox3,
-        ListBox4, JvComboBox1, JvComboBox2, JvComboBox3, Memo1,       Memo2,        JvComboBox4,
-        JvComboBox5, BitBtn1, BitBtn2,     Button1,      JvxRichEdit1, BitBtn3,     Button2};
+        Edit1,       CheckBox1,   CheckBox2,   CheckBox3,   CheckBox4,    CheckBox5, CheckBox6,
+        CheckBox7,   CheckBox8,   CheckBox9,   CheckBox10,  ListBox1,     ListBox2,  ListBox3,
+        ListBox4,    JvComboBox1, JvComboBox2, JvComboBox3, Memo1,        Memo2,     JvComboBox4,
+        JvComboBox5, BitBtn1,     BitBtn2,     Button1,     JvxRichEdit1, BitBtn3,   Button2};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -340,20 +353,21 @@ void TForm1::connectHandlers()
 
 QCheckBox* TForm1::dayBox(int day) const
 {
-    const QCheckBox* const boxes[] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7};
-    return const_cast<QCheckBox*>(boxes[day]);
+    QCheckBox* const boxes[] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4,
+                                CheckBox5, CheckBox6, CheckBox7};
+    return boxes[day];
 }
 
 QCheckBox* TForm1::mealBox(int meal) const
 {
-    const QCheckBox* const boxes[] = {CheckBox8, CheckBox9, CheckBox10};
-    return const_cast<QCheckBox*>(boxes[meal]);
+    QCheckBox* const boxes[] = {CheckBox8, CheckBox9, CheckBox10};
+    return boxes[meal];
 }
 
 NameListBox* TForm1::candidateList(int meal) const
 {
-    const NameListBox* const lists[] = {ListBox2, ListBox3, ListBox4};
-    return const_cast<NameListBox*>(lists[meal]);
+    NameListBox* const lists[] = {ListBox2, ListBox3, ListBox4};
+    return lists[meal];
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -364,19 +378,34 @@ void TForm1::showEvent(QShowEvent* event)
         if (!m_centred) {
             m_centred = true;
             if (QScreen* screen = QGuiApplication::primaryScreen())
-                move(screen->availableGeometry().center() - QPoint(frameGeometry().width() / 2,
-                                                                   frameGeometry().height() / 2));
+                move(screen->availableGeometry().center() -
+                     QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
         }
     }
     QWidget::showEvent(event);
 }
 
-void TForm1::FormShow() { Splash(); }
+void TForm1::FormShow()
+{
+    Splash();
+}
 
-void TForm1::SpeedButton1Click() { Notebook1->setPageIndex(Notebook1->pageIndex() + 1); }
-void TForm1::SpeedButton2Click() { Notebook1->setPageIndex(Notebook1->pageIndex() + 1); }
-void TForm1::SpeedButton11Click() { Notebook1->setPageIndex(Notebook1->pageIndex() + 1); }
-void TForm1::SpeedButton13Click() { Notebook1->setPageIndex(Notebook1->pageIndex() - 1); }
+void TForm1::SpeedButton1Click()
+{
+    Notebook1->setPageIndex(Notebook1->pageIndex() + 1);
+}
+void TForm1::SpeedButton2Click()
+{
+    Notebook1->setPageIndex(Notebook1->pageIndex() + 1);
+}
+void TForm1::SpeedButton11Click()
+{
+    Notebook1->setPageIndex(Notebook1->pageIndex() + 1);
+}
+void TForm1::SpeedButton13Click()
+{
+    Notebook1->setPageIndex(Notebook1->pageIndex() - 1);
+}
 
 void TForm1::SpeedButton12Click(QObject*)
 {
@@ -385,7 +414,10 @@ void TForm1::SpeedButton12Click(QObject*)
     RosterComposition(processRandom()).compose(inputs, document);
 }
 
-void TForm1::BitBtn3Click() { SpeedButton12Click(nullptr); }
+void TForm1::BitBtn3Click()
+{
+    SpeedButton12Click(nullptr);
+}
 
 void TForm1::addEntryByPrompt(NameListBox* list, const QString& title, const QString& prompt)
 {
@@ -396,25 +428,41 @@ void TForm1::addEntryByPrompt(NameListBox* list, const QString& title, const QSt
 
 void TForm1::SpeedButton3Click()
 {
-    addEntryByPrompt(ListBox1, QStringLiteral("Scout Name (First) (Last)"), QStringLiteral("What is the scout's name?"));
+    addEntryByPrompt(ListBox1, QStringLiteral("Scout Name (First) (Last)"),
+                     QStringLiteral("What is the scout's name?"));
 }
 void TForm1::SpeedButton5Click()
 {
-    addEntryByPrompt(ListBox2, QStringLiteral("Breakfast-Type meal"), QStringLiteral("What is the meal?"));
+    addEntryByPrompt(ListBox2, QStringLiteral("Breakfast-Type meal"),
+                     QStringLiteral("What is the meal?"));
 }
 void TForm1::SpeedButton7Click()
 {
-    addEntryByPrompt(ListBox3, QStringLiteral("Lunch-Type meal"), QStringLiteral("What is the meal?"));
+    addEntryByPrompt(ListBox3, QStringLiteral("Lunch-Type meal"),
+                     QStringLiteral("What is the meal?"));
 }
 void TForm1::SpeedButton9Click()
 {
-    addEntryByPrompt(ListBox4, QStringLiteral("Dinner-Type meal"), QStringLiteral("What is the meal?"));
+    addEntryByPrompt(ListBox4, QStringLiteral("Dinner-Type meal"),
+                     QStringLiteral("What is the meal?"));
 }
 
-void TForm1::SpeedButton4Click() { ListBox1->deleteSelected(); }
-void TForm1::SpeedButton6Click() { ListBox2->deleteSelected(); }
-void TForm1::SpeedButton8Click() { ListBox3->deleteSelected(); }
-void TForm1::SpeedButton10Click() { ListBox4->deleteSelected(); }
+void TForm1::SpeedButton4Click()
+{
+    ListBox1->deleteSelected();
+}
+void TForm1::SpeedButton6Click()
+{
+    ListBox2->deleteSelected();
+}
+void TForm1::SpeedButton8Click()
+{
+    ListBox3->deleteSelected();
+}
+void TForm1::SpeedButton10Click()
+{
+    ListBox4->deleteSelected();
+}
 
 void TForm1::feedList(SuggestionCombo* combo, NameListBox* list)
 {
@@ -433,11 +481,26 @@ void TForm1::feedMemo(SuggestionCombo* combo, QPlainTextEdit* memo)
     cursor.insertText(combo->currentText());
 }
 
-void TForm1::JvComboBox1Change() { feedList(JvComboBox1, ListBox4); }
-void TForm1::JvComboBox2Change() { feedList(JvComboBox2, ListBox3); }
-void TForm1::JvComboBox3Change() { feedList(JvComboBox3, ListBox2); }
-void TForm1::JvComboBox4Change() { feedMemo(JvComboBox4, Memo1); }
-void TForm1::JvComboBox5Change() { feedMemo(JvComboBox5, Memo2); }
+void TForm1::JvComboBox1Change()
+{
+    feedList(JvComboBox1, ListBox4);
+}
+void TForm1::JvComboBox2Change()
+{
+    feedList(JvComboBox2, ListBox3);
+}
+void TForm1::JvComboBox3Change()
+{
+    feedList(JvComboBox3, ListBox2);
+}
+void TForm1::JvComboBox4Change()
+{
+    feedMemo(JvComboBox4, Memo1);
+}
+void TForm1::JvComboBox5Change()
+{
+    feedMemo(JvComboBox5, Memo2);
+}
 
 void TForm1::Button1Click()
 {
@@ -453,4 +516,7 @@ void TForm1::Button1Click()
     Memo2->clear();
 }
 
-void TForm1::Button2Click() { Form3->exec(); }
+void TForm1::Button2Click()
+{
+    Form3->exec();
+}

@@ -13,8 +13,8 @@
 TForm3* Form3 = nullptr;
 
 TForm3::TForm3(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     installPlatformFonts();
     setObjectName(QStringLiteral("Form3"));
@@ -49,7 +49,10 @@ void TForm3::FormCreate()
         Form1->Notebook1->setPageIndex(1);
 }
 
-void TForm3::JvButton1Click() { close(); }
+void TForm3::JvButton1Click()
+{
+    close();
+}
 
 void TForm3::keyPressEvent(QKeyEvent* event)
 {

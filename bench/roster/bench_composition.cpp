@@ -45,7 +45,10 @@ struct WeekInputs final : RosterInputs {
     int scoutCount() const override { return int(patrol.size()); }
     QString scout(int position) const override { return read(patrol, position); }
     int candidateCount(int meal) const override { return int(candidates[meal].size()); }
-    QString candidate(int meal, int position) const override { return read(candidates[meal], position); }
+    QString candidate(int meal, int position) const override
+    {
+        return read(candidates[meal], position);
+    }
     QString snacks() const override { return snacksText; }
     QString drinks() const override { return drinksText; }
     void turnPage() override {}
@@ -63,12 +66,21 @@ void compose(benchmark::State& state, int memoLines)
     }
 }
 
-void BM_ComposeWeekOf30Scouts(benchmark::State& state) { compose(state, 1); }
-void BM_ComposeWeekWith5000LineMemos(benchmark::State& state) { compose(state, 5000); }
+void BM_ComposeWeekOf30Scouts(benchmark::State& state)
+{
+    compose(state, 1);
+}
+void BM_ComposeWeekWith5000LineMemos(benchmark::State& state)
+{
+    compose(state, 5000);
+}
 
 } // namespace
 
-BENCHMARK(BM_ComposeWeekOf30Scouts)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ComposeWeekOf30Scouts)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_ComposeWeekWith5000LineMemos)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)

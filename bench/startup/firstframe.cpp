@@ -45,22 +45,24 @@ struct xcb_void_cookie_t {
     unsigned int sequence;
 };
 
-#define HOOK(library, name, params, args)                                                                   \
+#define HOOK(library, name, params, args)                                                          \
     xcb_void_cookie_t name params                                                                  \
     {                                                                                              \
-        static auto real = reinterpret_cast<xcb_void_cookie_t(*) params>(realFunction(library, #name));                                                    \
+        static auto real =                                                                         \
+            reinterpret_cast<xcb_void_cookie_t(*) params>(realFunction(library, #name));           \
         xcb_void_cookie_t cookie = real args;                                                      \
-        firstFrame();                                                                             \
+        firstFrame();                                                                              \
         return cookie;                                                                             \
     }
 
 HOOK("libxcb-shm.so.0", xcb_shm_put_image,
-     (void* c, unsigned drawable, unsigned gc, unsigned short total_width, unsigned short total_height,
-      unsigned short src_x, unsigned short src_y, unsigned short src_width, unsigned short src_height,
-      short dst_x, short dst_y, unsigned char depth, unsigned char format, unsigned char send_event,
-      unsigned shmseg, unsigned offset),
-     (c, drawable, gc, total_width, total_height, src_x, src_y, src_width, src_height, dst_x, dst_y, depth,
-      format, send_event, shmseg, offset))
+     (void* c, unsigned drawable, unsigned gc, unsigned short total_width,
+      unsigned short total_height, unsigned short src_x, unsigned short src_y,
+      unsigned short src_width, unsigned short src_height, short dst_x, short dst_y,
+      unsigned char depth, unsigned char format, unsigned char send_event, unsigned shmseg,
+      unsigned offset),
+     (c, drawable, gc, total_width, total_height, src_x, src_y, src_width, src_height, dst_x, dst_y,
+      depth, format, send_event, shmseg, offset))
 
 HOOK("libxcb.so.1", xcb_put_image,
      (void* c, unsigned char format, unsigned drawable, unsigned gc, unsigned short width,

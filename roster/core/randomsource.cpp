@@ -4,12 +4,16 @@
 
 ReseedingRandom::ReseedingRandom() : ReseedingRandom(&ReseedingRandom::clockSeed) {}
 
-ReseedingRandom::ReseedingRandom(SeedSource seeds) : m_seeds(std::move(seeds)) { reseed(); }
+ReseedingRandom::ReseedingRandom(SeedSource seeds) : m_seeds(std::move(seeds))
+{
+    reseed();
+}
 
 std::uint64_t ReseedingRandom::clockSeed()
 {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
 
 void ReseedingRandom::reseed()

@@ -85,15 +85,18 @@ std::optional<SettingsFile::Restored> SettingsFile::restore() const
 
 void SettingsFile::save(const Saved& values) const
 {
-    const Failure unableToWrite(QStringLiteral("Unable to write to %1").arg(QLatin1String(kFileName)));
+    const Failure unableToWrite(
+        QStringLiteral("Unable to write to %1").arg(QLatin1String(kFileName)));
 
     CSimpleIniA ini;
     // A file we cannot read whole is not replaced: what it holds would be lost.
     if (load(m_path, ini) == Load::Unreadable)
         throw unableToWrite;
 
-    const QByteArray suffix =
-        QStringLiteral("(%1x%2)").arg(values.screenSize.width()).arg(values.screenSize.height()).toLatin1();
+    const QByteArray suffix = QStringLiteral("(%1x%2)")
+                                  .arg(values.screenSize.width())
+                                  .arg(values.screenSize.height())
+                                  .toLatin1();
     const QByteArray minMax = four(values.minPosition, values.maxPosition);
     const QRect& r = values.normalRect;
     const QByteArray normal = four(r.topLeft(), QPoint(r.x() + r.width(), r.y() + r.height()));
@@ -118,7 +121,8 @@ void SettingsFile::save(const Saved& values) const
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
         !file.commit())
         throw unableToWrite;
 }

@@ -35,7 +35,7 @@ public:
         QSize screenSize;
         QPoint minPosition{-1, -1};
         QPoint maxPosition{-1, -1};
-        QRect normalRect;  ///< written as left, top, right, bottom (right and bottom exclusive)
+        QRect normalRect; ///< written as left, top, right, bottom (right and bottom exclusive)
         bool visible = false;
         bool showWelcome = true;
     };

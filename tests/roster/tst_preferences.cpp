@@ -18,7 +18,8 @@ namespace {
 
 QString settingsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/roster.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/roster.ini");
 }
 
 QByteArray settings()
@@ -97,8 +98,8 @@ private slots:
         QTest::newRow("False") << QByteArray("[TForm3]\nJvCheckBox1_Checked=False\n") << 1;
         QTest::newRow("false") << QByteArray("[TForm3]\nJvCheckBox1_Checked=false\n") << 1;
         QTest::newRow("0 is ignored") << QByteArray("[TForm3]\nJvCheckBox1_Checked=0\n") << 0;
-        QTest::newRow("FormVersion -1") << QByteArray("[TForm3]\nFormVersion=-1\nJvCheckBox1_Checked=False\n")
-                                        << 0;
+        QTest::newRow("FormVersion -1")
+            << QByteArray("[TForm3]\nFormVersion=-1\nJvCheckBox1_Checked=False\n") << 0;
     }
     void startsOnPageOneWhenTheFileSaysSo()
     {

@@ -31,7 +31,8 @@ public:
         const int position = draws.front();
         draws.pop_front();
         if (count > 0 && (position < 0 || position >= count))
-            throw Failure(QStringLiteral("scripted draw %1 outside 0..%2").arg(position).arg(count - 1));
+            throw Failure(
+                QStringLiteral("scripted draw %1 outside 0..%2").arg(position).arg(count - 1));
         return position;
     }
 };
@@ -57,7 +58,10 @@ struct FakeInputs final : RosterInputs {
     int scoutCount() const override { return int(patrol.size()); }
     QString scout(int position) const override { return read(patrol, position); }
     int candidateCount(int meal) const override { return int(candidates[meal].size()); }
-    QString candidate(int meal, int position) const override { return read(candidates[meal], position); }
+    QString candidate(int meal, int position) const override
+    {
+        return read(candidates[meal], position);
+    }
     QString snacks() const override { return snacksText; }
     QString drinks() const override { return drinksText; }
     void turnPage() override { ++pageTurns; }
@@ -79,7 +83,8 @@ QString styleName(const QTextCharFormat& format)
     return name.isEmpty() ? QStringLiteral("P") : name;
 }
 
-/// The document as "style|text" lines; the last (empty) block is the line break after the last line.
+/// The document as "style|text" lines; the last (empty) block is the line break after the last
+/// line.
 QStringList linesOf(const QTextDocument& document)
 {
     QStringList lines;
@@ -135,17 +140,51 @@ private slots:
         document.appendLine(QStringLiteral("an old roster the composition replaces"));
         RosterComposition(random).compose(in, document);
 
-        const QStringList expected = {
-            line(B, "Trail Patrol Roster"), line(B, ""), line(B, ""), line(B, "Sunday"),
-            line(P, "[Breakfast]"), line(P, "Cook: Jordan"), line(P, "Cleanup: Alex"), line(P, ""),
-            line(P, "[Dinner]"), line(P, "Cook: Jordan"), line(P, "Cleanup: Jordan"), line(P, ""),
-            line(P, ""), line(B, "Monday"), line(P, "[Breakfast]"), line(P, "Cook: Alex"),
-            line(P, "Cleanup: Alex"), line(P, ""), line(P, "[Dinner]"), line(P, "Cook: Jordan"),
-            line(P, "Cleanup: Jordan"), line(P, ""), line(U, "Meals"), line(U, ""), line(B, "Sunday"),
-            line(P, "[Breakfast]"), line(P, "Pancakes"), line(P, ""), line(P, "[Dinner]"), line(P, "Tacos"),
-            line(P, ""), line(B, "Monday"), line(P, "[Breakfast]"), line(P, "Pancakes"), line(P, ""),
-            line(P, "[Dinner]"), line(P, "Chili"), line(P, ""), line(P, ""), line(U, "Snacks"),
-            line(P, "Trail mix"), line(P, ""), line(U, "Drinks"), line(P, "Water"), line(P, "Cocoa")};
+        const QStringList expected = {line(B, "Trail Patrol Roster"),
+                                      line(B, ""),
+                                      line(B, ""),
+                                      line(B, "Sunday"),
+                                      line(P, "[Breakfast]"),
+                                      line(P, "Cook: Jordan"),
+                                      line(P, "Cleanup: Alex"),
+                                      line(P, ""),
+                                      line(P, "[Dinner]"),
+                                      line(P, "Cook: Jordan"),
+                                      line(P, "Cleanup: Jordan"),
+                                      line(P, ""),
+                                      line(P, ""),
+                                      line(B, "Monday"),
+                                      line(P, "[Breakfast]"),
+                                      line(P, "Cook: Alex"),
+                                      line(P, "Cleanup: Alex"),
+                                      line(P, ""),
+                                      line(P, "[Dinner]"),
+                                      line(P, "Cook: Jordan"),
+                                      line(P, "Cleanup: Jordan"),
+                                      line(P, ""),
+                                      line(U, "Meals"),
+                                      line(U, ""),
+                                      line(B, "Sunday"),
+                                      line(P, "[Breakfast]"),
+                                      line(P, "Pancakes"),
+                                      line(P, ""),
+                                      line(P, "[Dinner]"),
+                                      line(P, "Tacos"),
+                                      line(P, ""),
+                                      line(B, "Monday"),
+                                      line(P, "[Breakfast]"),
+                                      line(P, "Pancakes"),
+                                      line(P, ""),
+                                      line(P, "[Dinner]"),
+                                      line(P, "Chili"),
+                                      line(P, ""),
+                                      line(P, ""),
+                                      line(U, "Snacks"),
+                                      line(P, "Trail mix"),
+                                      line(P, ""),
+                                      line(U, "Drinks"),
+                                      line(P, "Water"),
+                                      line(P, "Cocoa")};
         const QStringList actual = linesOf(text);
         QCOMPARE(actual.size(), expected.size());
         for (qsizetype i = 0; i < expected.size(); ++i)
@@ -167,20 +206,25 @@ private slots:
         QTest::addColumn<QString>("snacks");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("no day ticked: no draw, empty lists are fine")
-            << QList<int>{} << QList<int>{0, 1, 2} << "T" << ""
-            << QStringList{line(B, "T"), line(B, ""), line(U, "Meals"), line(U, ""), line(U, "Snacks"),
-                           line(P, ""), line(P, ""), line(U, "Drinks"), line(P, "")};
+            << QList<int>{} << QList<int>{0, 1, 2} << "T"
+            << "" << QStringList{line(B, "T"), line(B, ""),       line(U, "Meals"),
+                                 line(U, ""),  line(U, "Snacks"), line(P, ""),
+                                 line(P, ""),  line(U, "Drinks"), line(P, "")};
         QTest::newRow("days but no meal")
-            << QList<int>{0, 2} << QList<int>{} << "T" << "Chips"
-            << QStringList{line(B, "T"), line(B, ""), line(B, ""), line(B, "Sunday"), line(P, ""),
-                           line(B, "Tuesday"), line(U, "Meals"), line(U, ""), line(B, "Sunday"),
-                           line(B, "Tuesday"), line(P, ""), line(U, "Snacks"), line(P, "Chips"),
-                           line(P, ""), line(U, "Drinks"), line(P, "")};
+            << QList<int>{0, 2} << QList<int>{} << "T"
+            << "Chips" << QStringList{line(B, "T"),       line(B, ""), line(B, ""),
+                                      line(B, "Sunday"),  line(P, ""), line(B, "Tuesday"),
+                                      line(U, "Meals"),   line(U, ""), line(B, "Sunday"),
+                                      line(B, "Tuesday"), line(P, ""), line(U, "Snacks"),
+                                      line(P, "Chips"),   line(P, ""), line(U, "Drinks"),
+                                      line(P, "")};
         QTest::newRow("Monday without Sunday follows Meals directly")
-            << QList<int>{1} << QList<int>{} << "" << "a\n"
-            << QStringList{line(B, ""), line(B, ""), line(B, ""), line(B, "Monday"), line(U, "Meals"),
-                           line(B, "Monday"), line(P, ""), line(U, "Snacks"), line(P, "a"), line(P, ""),
-                           line(P, ""), line(U, "Drinks"), line(P, "")};
+            << QList<int>{1} << QList<int>{} << ""
+            << "a\n"
+            << QStringList{line(B, ""),      line(B, ""),       line(B, ""), line(B, "Monday"),
+                           line(U, "Meals"), line(B, "Monday"), line(P, ""), line(U, "Snacks"),
+                           line(P, "a"),     line(P, ""),       line(P, ""), line(U, "Drinks"),
+                           line(P, "")};
     }
     void shapesWithoutDraws()
     {
@@ -227,8 +271,9 @@ private slots:
         QTest::addColumn<QString>("lastLine");
         QTest::addColumn<int>("lineCount");
         QTest::newRow("empty patrol") << true << line(P, "[Breakfast]") << 5;
-        // title, blank, (blank, Tuesday, [Breakfast] cook cleanup blank [Dinner] cook cleanup blank),
-        // (blank, Wednesday, the same eight), Meals, Tuesday, [Breakfast] Eggs blank, [Dinner]
+        // title, blank, (blank, Tuesday, [Breakfast] cook cleanup blank [Dinner] cook cleanup
+        // blank), (blank, Wednesday, the same eight), Meals, Tuesday, [Breakfast] Eggs blank,
+        // [Dinner]
         QTest::newRow("empty dinner list") << false << line(P, "[Dinner]") << 28;
     }
     void failureStopsWhereTheListIsEmpty()
@@ -347,7 +392,8 @@ private slots:
         QTextDocument text;
         RosterDocument document(&text, 16);
         document.appendLine(QStringLiteral("kept"));
-        document.appendLine(QStringLiteral("1234\n123")); // 5 + 5 + 4 + the end: 15 of 16 characters
+        document.appendLine(
+            QStringLiteral("1234\n123")); // 5 + 5 + 4 + the end: 15 of 16 characters
         try {
             document.appendLine(QStringLiteral("x"));
             QFAIL("no failure");

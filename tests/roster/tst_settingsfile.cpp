@@ -95,20 +95,29 @@ private slots:
         QTest::addColumn<int>("showWelcome"); // -1 unchanged, 0 False, 1 True
         QTest::addColumn<int>("showState");
         QTest::newRow("no file") << QByteArray() << true << -1 << 1;
-        QTest::newRow("no section") << QByteArray("[Other]\nJvCheckBox1_Checked=False\n") << true << -1 << 1;
-        QTest::newRow("False") << QByteArray("[TForm3]\nJvCheckBox1_Checked=False\n") << true << 0 << 1;
-        QTest::newRow("lower case, spaces") << QByteArray("[tform3]\njvcheckbox1_checked= false \n") << true << 0 << 1;
-        QTest::newRow("TRUE") << QByteArray("[TForm3]\nJvCheckBox1_Checked=TRUE\n") << true << 1 << 1;
-        QTest::newRow("0 is ignored") << QByteArray("[TForm3]\nJvCheckBox1_Checked=0\n") << true << -1 << 1;
-        QTest::newRow("yes is ignored") << QByteArray("[TForm3]\nJvCheckBox1_Checked=yes\n") << true << -1 << 1;
+        QTest::newRow("no section")
+            << QByteArray("[Other]\nJvCheckBox1_Checked=False\n") << true << -1 << 1;
+        QTest::newRow("False") << QByteArray("[TForm3]\nJvCheckBox1_Checked=False\n") << true << 0
+                               << 1;
+        QTest::newRow("lower case, spaces")
+            << QByteArray("[tform3]\njvcheckbox1_checked= false \n") << true << 0 << 1;
+        QTest::newRow("TRUE") << QByteArray("[TForm3]\nJvCheckBox1_Checked=TRUE\n") << true << 1
+                              << 1;
+        QTest::newRow("0 is ignored")
+            << QByteArray("[TForm3]\nJvCheckBox1_Checked=0\n") << true << -1 << 1;
+        QTest::newRow("yes is ignored")
+            << QByteArray("[TForm3]\nJvCheckBox1_Checked=yes\n") << true << -1 << 1;
         QTest::newRow("FormVersion -1")
-            << QByteArray("[TForm3]\nFormVersion=-1\nJvCheckBox1_Checked=False\n") << false << -1 << 1;
+            << QByteArray("[TForm3]\nFormVersion=-1\nJvCheckBox1_Checked=False\n") << false << -1
+            << 1;
         QTest::newRow("FormVersion not a number")
             << QByteArray("[TForm3]\nFormVersion=x\nJvCheckBox1_Checked=False\n") << true << 0 << 1;
         QTest::newRow("minimized") << QByteArray("[TForm3]\nShowCmd=6\n") << true << -1 << 2;
         QTest::newRow("maximized") << QByteArray("[TForm3]\nShowCmd=3\n") << true << -1 << 3;
-        QTest::newRow("unknown show command") << QByteArray("[TForm3]\nShowCmd=42\n") << true << -1 << 1;
-        QTest::newRow("binary junk") << QByteArray("\xff\xfe[\x00\x01=\n\n[TForm3\n=\n", 20) << true << -1 << 1;
+        QTest::newRow("unknown show command")
+            << QByteArray("[TForm3]\nShowCmd=42\n") << true << -1 << 1;
+        QTest::newRow("binary junk")
+            << QByteArray("\xff\xfe[\x00\x01=\n\n[TForm3\n=\n", 20) << true << -1 << 1;
     }
     void restore()
     {
@@ -159,7 +168,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("roster.ini"));
         QVERIFY(QDir().mkpath(path));
-        QVERIFY_THROWS_EXCEPTION(Failure, SettingsFile(path).save(sample(QSize(1024, 768), false, true)));
+        QVERIFY_THROWS_EXCEPTION(Failure,
+                                 SettingsFile(path).save(sample(QSize(1024, 768), false, true)));
         QVERIFY(QFileInfo(path).isDir());
     }
 };

@@ -22,7 +22,8 @@ namespace {
 
 QString settingsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/roster.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/roster.ini");
 }
 
 QStringList splashLog()
@@ -77,7 +78,8 @@ private slots:
         }
         QCOMPARE(Form1->JvComboBox3->count(), 11);
         QCOMPARE(Form1->font().family(), QStringLiteral("Tahoma"));
-        QCOMPARE(Form1->JvxRichEdit1->document()->defaultFont().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(Form1->JvxRichEdit1->document()->defaultFont().family(),
+                 QStringLiteral("Times New Roman"));
         QCOMPARE(Form1->SpeedButton3->toolTip(), QStringLiteral("Add a Scout Name..."));
         QCOMPARE(Form1->SpeedButton3->focusPolicy(), Qt::NoFocus);
         QVERIFY(!Form1->BitBtn3->icon().isNull());
@@ -146,21 +148,27 @@ private slots:
         QTest::addColumn<int>("which");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("prompt");
-        QTest::newRow("patrol") << 0 << "Scout Name (First) (Last)" << "What is the scout's name?";
-        QTest::newRow("breakfast") << 1 << "Breakfast-Type meal" << "What is the meal?";
-        QTest::newRow("lunch") << 2 << "Lunch-Type meal" << "What is the meal?";
-        QTest::newRow("dinner") << 3 << "Dinner-Type meal" << "What is the meal?";
+        QTest::newRow("patrol") << 0 << "Scout Name (First) (Last)"
+                                << "What is the scout's name?";
+        QTest::newRow("breakfast") << 1 << "Breakfast-Type meal"
+                                   << "What is the meal?";
+        QTest::newRow("lunch") << 2 << "Lunch-Type meal"
+                               << "What is the meal?";
+        QTest::newRow("dinner") << 3 << "Dinner-Type meal"
+                                << "What is the meal?";
     }
     void addPrompts()
     {
         QFETCH(int, which);
         QFETCH(QString, title);
         QFETCH(QString, prompt);
-        QToolButton* const buttons[] = {Form1->SpeedButton3, Form1->SpeedButton5, Form1->SpeedButton7,
-                                        Form1->SpeedButton9};
-        NameListBox* const lists[] = {Form1->ListBox1, Form1->ListBox2, Form1->ListBox3, Form1->ListBox4};
+        QToolButton* const buttons[] = {Form1->SpeedButton3, Form1->SpeedButton5,
+                                        Form1->SpeedButton7, Form1->SpeedButton9};
+        NameListBox* const lists[] = {Form1->ListBox1, Form1->ListBox2, Form1->ListBox3,
+                                      Form1->ListBox4};
         ScriptedDialogs dialogs;
-        dialogs.inputAnswers = {QStringLiteral("Alex"), QString(), std::nullopt, QStringLiteral("Alex")};
+        dialogs.inputAnswers = {QStringLiteral("Alex"), QString(), std::nullopt,
+                                QStringLiteral("Alex")};
         for (int i = 0; i < 4; ++i)
             buttons[which]->click();
         QCOMPARE(lists[which]->entries(), QStringList({"Alex", "", "Alex"})); // Cancel adds nothing
@@ -286,7 +294,8 @@ private slots:
         Form1->Button1->click();
         QCOMPARE(Form1->Notebook1->pageIndex(), 0);
         QCOMPARE(Form1->JvxRichEdit1->toPlainText(), QString());
-        for (NameListBox* list : {Form1->ListBox1, Form1->ListBox2, Form1->ListBox3, Form1->ListBox4})
+        for (NameListBox* list :
+             {Form1->ListBox1, Form1->ListBox2, Form1->ListBox3, Form1->ListBox4})
             QCOMPARE(list->entryCount(), 0);
         for (int i = 0; i < 7; ++i)
             QVERIFY(!Form1->dayBox(i)->isChecked());
