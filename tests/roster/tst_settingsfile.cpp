@@ -116,8 +116,8 @@ private slots:
         QTest::newRow("maximized") << QByteArray("[TForm3]\nShowCmd=3\n") << true << -1 << 3;
         QTest::newRow("unknown show command")
             << QByteArray("[TForm3]\nShowCmd=42\n") << true << -1 << 1;
-        QTest::newRow("binary junk")
-            << QByteArray("\xff\xfe[\x00\x01=\n\n[TForm3\n=\n", 20) << true << -1 << 1;
+        static const char junk[] = "\xff\xfe[\x00\x01=\n\n[TForm3\n=\n";
+        QTest::newRow("binary junk") << QByteArray(junk, sizeof junk - 1) << true << -1 << 1;
     }
     void restore()
     {
