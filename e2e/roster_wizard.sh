@@ -17,6 +17,7 @@ prompt() {
     local id
     id=$(wait_window "$1") # a pattern: brackets escaped
     xdotool windowactivate --sync "$id" 2>/dev/null || true
+    sleep 0.2
     xdotool type --delay 20 "$2"
     xdotool key Return
     sleep 0.3
