@@ -114,8 +114,13 @@ const QPixmap& TDsnStage::drawnPicture(const CampsiteObject& image)
     if (m_pictures.size() >= kPictureCacheLimit)
         m_pictures.clear();
     QImage drawn = image.transparent ? withoutTransparentColour(picture) : picture;
-    if (drawn.size() != size)
-        drawn = drawn.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Enlarged pixel for pixel, as a stretched bitmap is; shrunk smoothly, so
+    // that a tent stays a tent at 20 x 20.
+    if (drawn.size() != size) {
+        const bool shrinking = size.width() < drawn.width() && size.height() < drawn.height();
+        drawn = drawn.scaled(size, Qt::IgnoreAspectRatio,
+                             shrinking ? Qt::SmoothTransformation : Qt::FastTransformation);
+    }
     return *m_pictures.insert(key, QPixmap::fromImage(drawn));
 }
 
