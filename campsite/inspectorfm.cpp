@@ -32,6 +32,8 @@ TInspectorFm::TInspectorFm(TDsnInspector* inspector, QWidget* owner)
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_grid->setShowGrid(true);
+    // Tab leaves the edit box (and so applies it) instead of walking the cells.
+    m_grid->setTabKeyNavigation(false);
     m_grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
