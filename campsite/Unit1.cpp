@@ -134,7 +134,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     SpeedButton1->setText(QStringLiteral("?"));
     SpeedButton1->setGeometry(666, 88, 41, 41);
     SpeedButton1->setToolTip(QStringLiteral("About..."));
-    SpeedButton1->setAutoRaise(true);
     connect(SpeedButton1, &QToolButton::clicked, this, guarded([this] { SpeedButton1Click(); }));
 
     DsnDpstPanel = new QWidget(this);

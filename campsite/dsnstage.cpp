@@ -12,6 +12,9 @@
 namespace {
 // Drawn pictures kept at once; a layout rarely has more distinct picture sizes.
 constexpr int kPictureCacheLimit = 512;
+// Pictures stretched larger than this many pixels are scaled while drawing,
+// clipped to what shows, instead of being kept at their full size.
+constexpr qint64 kLargestCachedPicture = 2048 * 2048;
 
 // The picture with every pixel of the bottom-left pixel's colour left out.
 QImage withoutTransparentColour(const QImage& picture)
@@ -103,10 +106,9 @@ void TDsnStage::paintContent(QPainter& painter, const QRect& clip)
     }
 }
 
-const QPixmap& TDsnStage::drawnPicture(const CampsiteObject& image)
+const QPixmap& TDsnStage::drawnPicture(const CampsiteObject& image, QSize size)
 {
     const QImage picture = image.picture.image();
-    const QSize size = image.stretch ? image.geometry.size() : picture.size();
     const PictureKey key{picture.cacheKey(), image.transparent, size};
     auto found = m_pictures.constFind(key);
     if (found != m_pictures.constEnd())
@@ -128,7 +130,12 @@ void TDsnStage::paintImage(QPainter& painter, const CampsiteObject& image)
 {
     if (image.picture.isNull())
         return;
-    const QPixmap& picture = drawnPicture(image);
+    const QSize size = image.stretch ? image.geometry.size() : image.picture.image().size();
+    if (qint64(size.width()) * size.height() > kLargestCachedPicture) {
+        painter.drawPixmap(image.geometry, drawnPicture(image, image.picture.image().size()));
+        return;
+    }
+    const QPixmap& picture = drawnPicture(image, size);
     if (image.stretch) {
         painter.drawPixmap(image.geometry.topLeft(), picture);
     } else {

@@ -66,8 +66,8 @@ private:
             return qHashMulti(seed, key.image, key.transparent, key.size.width(), key.size.height());
         }
     };
-    /// The picture as drawn: the transparent colour left out, stretched if asked.
-    const QPixmap& drawnPicture(const CampsiteObject& image);
+    /// The picture as drawn at \a size, with the transparent colour left out if asked.
+    const QPixmap& drawnPicture(const CampsiteObject& image, QSize size);
 
     QString m_caption;
     QColor m_color{0, 255, 0};

@@ -63,13 +63,13 @@ CampsiteObject* CampsiteLayout::objectAt(QPoint point) const
 
 QList<CampsiteObject*> CampsiteLayout::objectsOverlapping(const QRect& band) const
 {
-    const int left = band.x(), top = band.y();
-    const int right = band.x() + band.width(), bottom = band.y() + band.height();
+    const qint64 left = band.x(), top = band.y();
+    const qint64 right = left + band.width(), bottom = top + band.height();
     QList<CampsiteObject*> found;
     for (const auto& object : m_objects) {
         const QRect& r = object->geometry;
-        if (std::max(left, r.x()) < std::min(right, r.x() + r.width()) &&
-            std::max(top, r.y()) < std::min(bottom, r.y() + r.height()))
+        if (std::max<qint64>(left, r.x()) < std::min<qint64>(right, qint64(r.x()) + r.width()) &&
+            std::max<qint64>(top, r.y()) < std::min<qint64>(bottom, qint64(r.y()) + r.height()))
             found.append(object.get());
     }
     return found;

@@ -63,6 +63,7 @@ private:
 /// contain nothing.
 inline bool rectContains(const QRect& rect, QPoint point)
 {
-    return point.x() >= rect.x() && point.x() < rect.x() + rect.width() && point.y() >= rect.y() &&
-           point.y() < rect.y() + rect.height();
+    // In 64 bits: an object read from a file may lie at the far end of the range.
+    return point.x() >= rect.x() && point.x() < qint64(rect.x()) + rect.width() &&
+           point.y() >= rect.y() && point.y() < qint64(rect.y()) + rect.height();
 }

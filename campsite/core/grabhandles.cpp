@@ -51,8 +51,8 @@ Qt::CursorShape cursorShape(Handle handle)
 
 QRect resized(const QRect& object, Handle handle, QPoint delta)
 {
-    int left = object.x(), top = object.y();
-    int right = left + object.width(), bottom = top + object.height();
+    qint64 left = object.x(), top = object.y();
+    qint64 right = left + object.width(), bottom = top + object.height();
     if (movesLeft(handle))
         left += delta.x();
     if (movesRight(handle))
@@ -61,8 +61,9 @@ QRect resized(const QRect& object, Handle handle, QPoint delta)
         top += delta.y();
     if (movesBottom(handle))
         bottom += delta.y();
-    return QRect(std::min(left, right), std::min(top, bottom), std::abs(right - left),
-                 std::abs(bottom - top));
+    // Drags stay within the layout area, so the result is as small as its coordinates.
+    return QRect(int(std::min(left, right)), int(std::min(top, bottom)), int(std::abs(right - left)),
+                 int(std::abs(bottom - top)));
 }
 
 } // namespace GrabHandles

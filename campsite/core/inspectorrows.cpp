@@ -27,6 +27,25 @@ const IntegerProperty kIntegerProperties[] = {
 
 const QString kCaption = QStringLiteral("Caption");
 
+// Whether setting \a value keeps every edge of \a rect within the coordinate limit.
+bool fitsCoordinates(const QRect& rect, const IntegerProperty& property, int value)
+{
+    qint64 left = rect.x(), top = rect.y(), width = rect.width(), height = rect.height();
+    const QLatin1String name(property.name);
+    if (name == QLatin1String("Left"))
+        left = value;
+    else if (name == QLatin1String("Top"))
+        top = value;
+    else if (name == QLatin1String("Width"))
+        width = value;
+    else
+        height = value;
+    const auto inside = [](qint64 coordinate) {
+        return coordinate >= -kCoordinateLimit && coordinate <= kCoordinateLimit;
+    };
+    return inside(left) && inside(top) && inside(left + width) && inside(top + height);
+}
+
 } // namespace
 
 QList<Row> rowsFor(const QList<CampsiteObject*>& objects)
@@ -78,8 +97,15 @@ void apply(const QList<CampsiteObject*>& objects, const QString& property, const
                                     [&](const IntegerProperty& p) { return property == QLatin1String(p.name); });
     if (found == std::end(kIntegerProperties) || text.isEmpty())
         return;
-    for (CampsiteObject* object : objects)
-        found->set(object->geometry, integerValue(text, property));
+    for (CampsiteObject* object : objects) {
+        QRect changed = object->geometry;
+        const int value = integerValue(text, property);
+        const bool fits = fitsCoordinates(changed, *found, value);
+        if (!fits)
+            throw Failure(text + QStringLiteral(" is illegal (") + property + QLatin1Char(')'));
+        found->set(changed, value);
+        object->geometry = changed;
+    }
 }
 
 } // namespace InspectorRows

@@ -26,11 +26,16 @@ QList<Row> rowsFor(const QList<CampsiteObject*>& objects);
 /// Throws Failure "<text> is illegal (<property>)" otherwise.
 int integerValue(const QString& text, const QString& property);
 
+/// The coordinates an object's edges may take: far beyond any screen, and far
+/// enough inside 32 bits that a rectangle's edges never overflow.
+constexpr int kCoordinateLimit = 1 << 30;
+
 /// Applies \a text for \a property to each object in order. "Caption" is set
 /// even when empty, and a label with automatic size then takes its caption's
 /// size in \a font; an empty integer text changes nothing. A text that is no
 /// integer throws at the object where it failed: objects before it keep the
-/// new value.
+/// new value. So does a value that would put an edge of the object beyond
+/// kCoordinateLimit either way.
 void apply(const QList<CampsiteObject*>& objects, const QString& property, const QString& text,
            const QFont& font);
 

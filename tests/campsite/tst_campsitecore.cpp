@@ -260,6 +260,17 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(Failure, InspectorRows::apply({a.get()}, QStringLiteral("Top"),
                                                                QStringLiteral("12x"), font));
         QCOMPARE(a->geometry.y(), 8);
+        // An edge beyond 2^30 would let rectangle arithmetic overflow: refused like a bad text.
+        try {
+            InspectorRows::apply({a.get(), b.get()}, QStringLiteral("Left"), QStringLiteral("1073741800"), font);
+            QFAIL("no failure");
+        } catch (const Failure& failure) {
+            QCOMPARE(failure.message(), QStringLiteral("1073741800 is illegal (Left)"));
+        }
+        QCOMPARE(a->geometry.x(), 8);
+        InspectorRows::apply({a.get()}, QStringLiteral("Left"), QStringLiteral("-1073741824"), font);
+        QCOMPARE(a->geometry.x(), -1073741824);
+        a->geometry.moveLeft(8);
 
         auto text = label({8, 8, 64, 48});
         text->caption = QStringLiteral("Kitchen");

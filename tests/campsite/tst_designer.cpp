@@ -336,6 +336,18 @@ private slots:
         QCOMPARE(picture.pixelColor(201, 102), QColor(64, 64, 64)); // the sign's frame
     }
 
+    void hugeStretchedPictureIsDrawnClipped()
+    {
+        // A file may give an image any size: it is drawn, not scaled to its full size first.
+        auto tent = std::make_unique<CampsiteObject>(*form->findTemplate(QStringLiteral("Dpst_TImage")));
+        tent->name.clear();
+        tent->geometry = QRect(-50000, -50000, 100000, 100000);
+        designer->addReadInObject(std::move(tent));
+        const QImage picture = stagePicture();
+        // (200, 200) is the picture's middle, where the tent's dark door is.
+        QCOMPARE(picture.pixelColor(200, 200), QColor(60, 60, 60));
+    }
+
     void labelsSizeToTheirCaption()
     {
         designer->setDesignMode(true);
