@@ -36,10 +36,19 @@ QByteArray resourceBytes(const QString& path)
     return file.readAll();
 }
 
-QIcon resourceIcon(const QString& path, QSize size)
+// A button glyph: as on the platform's bitmap buttons, its bottom-left
+// pixel's colour is the ground and is left out.
+QIcon glyphIcon(const QString& path)
 {
-    QPixmap pixmap(path);
-    return QIcon(pixmap.scaled(size));
+    QImage glyph = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    if (glyph.isNull())
+        throw Failure(QStringLiteral("Picture %1 is missing").arg(path));
+    const QRgb ground = glyph.pixel(0, glyph.height() - 1);
+    for (int y = 0; y < glyph.height(); ++y)
+        for (int x = 0; x < glyph.width(); ++x)
+            if (glyph.pixel(x, y) == ground)
+                glyph.setPixel(x, y, 0);
+    return QIcon(QPixmap::fromImage(glyph));
 }
 
 } // namespace
@@ -66,7 +75,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     ArrowButton1 = new TArrowButton;
     ArrowButton1->setObjectName(QStringLiteral("ArrowButton1"));
     ArrowButton1->setToolTip(QStringLiteral("This is the temporary placement button"));
-    ArrowButton1->setIcon(resourceIcon(QStringLiteral(":/campsite/arrow.bmp"), {24, 24}));
+    ArrowButton1->setIcon(glyphIcon(QStringLiteral(":/campsite/arrow.bmp")));
     ArrowButton1->setIconSize({24, 24});
     ArrowButton1->GroupIndex = kPaletteGroup;
     DsnPanel1->addButton(ArrowButton1, kPaletteGroup);
@@ -115,7 +124,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     DsnSwitch1->setObjectName(QStringLiteral("DsnSwitch1"));
     DsnSwitch1->setGeometry(666, 0, 41, 25);
     DsnSwitch1->setToolTip(QStringLiteral("Designing Off/On"));
-    DsnSwitch1->setIcon(resourceIcon(QStringLiteral(":/campsite/pushpin.bmp"), {15, 14}));
+    DsnSwitch1->setIcon(glyphIcon(QStringLiteral(":/campsite/pushpin.bmp")));
     DsnSwitch1->setIconSize({15, 14});
     DsnSwitch1->setProperty("GroupIndex", kSwitchGroup);
 
@@ -166,8 +175,8 @@ void TForm1::createTemplates()
         const char* picture;
         bool transparent;
     } images[] = {
-        {"Dpst_TImage", "tent.bmp", true},         {"Dpst_TImageX", "popup.bmp", true},
-        {"Dpst_TImageXX", "fallin.bmp", false},    {"Dpst_TImageXXX", "firecircle.bmp", true},
+        {"Dpst_TImage", "tent.bmp", true},      {"Dpst_TImageX", "popup.bmp", true},
+        {"Dpst_TImageXX", "fallin.bmp", false}, {"Dpst_TImageXXX", "firecircle.bmp", true},
         {"Dpst_TImageXXXX", "hills.bmp", true},
     };
     for (const auto& entry : images) {
@@ -211,13 +220,17 @@ const CampsiteObject* TForm1::findTemplate(const QString& name) const
     return nullptr;
 }
 
-void TForm1::FormShow() { Splash(); }
+void TForm1::FormShow()
+{
+    Splash();
+}
 
 void TForm1::SpeedButton1Click()
 {
-    Dialogs::instance().message(this, applicationTitle(),
-                                QStringLiteral("Tentwise\nA campsite layout designer by Fernwick Scout Software"),
-                                Dialogs::Icon::None);
+    Dialogs::instance().message(
+        this, applicationTitle(),
+        QStringLiteral("Tentwise\nA campsite layout designer by Fernwick Scout Software"),
+        Dialogs::Icon::None);
 }
 
 void TForm1::showEvent(QShowEvent* event)

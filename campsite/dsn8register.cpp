@@ -97,7 +97,7 @@ CampsiteObject* TDsn8Register::addReadInObject(std::unique_ptr<CampsiteObject> o
     if (object->isLabel() && object->autoSize)
         fitLabelToCaption(*object, m_stage->font());
     CampsiteObject* added = m_stage->campsiteLayout().addReadIn(std::move(object));
-    m_stage->update(added->geometry);
+    m_stage->update();
     return added;
 }
 
@@ -121,6 +121,13 @@ void TDsn8Register::addToSelection(CampsiteObject* object)
     if (m_selection.contains(object))
         return;
     m_selection.add(object);
+    selectionChanged();
+}
+
+void TDsn8Register::addToSelection(const QList<CampsiteObject*>& objects)
+{
+    for (CampsiteObject* object : objects)
+        m_selection.add(object);
     selectionChanged();
 }
 
@@ -290,8 +297,9 @@ void TDsn8Register::stageMouseRelease(QMouseEvent* event)
         selectionModified();
         break;
     case Gesture::Banding: {
-        const QRect band(QPoint(std::min(m_start.x(), position.x()), std::min(m_start.y(), position.y())),
-                         QSize(std::abs(position.x() - m_start.x()), std::abs(position.y() - m_start.y())));
+        const QRect band(
+            QPoint(std::min(m_start.x(), position.x()), std::min(m_start.y(), position.y())),
+            QSize(std::abs(position.x() - m_start.x()), std::abs(position.y() - m_start.y())));
         m_selection.assign(m_stage->campsiteLayout().objectsOverlapping(band));
         selectionChanged();
         break;

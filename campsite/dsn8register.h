@@ -66,6 +66,9 @@ public:
     void clearSelection();
     /// Adds \a object at the end of the selection and tells the inspector.
     void addToSelection(CampsiteObject* object);
+    /// Adds \a objects at the end of the selection, in their order, and tells
+    /// the inspector once (a paste of many objects).
+    void addToSelection(const QList<CampsiteObject*>& objects);
     /// Deletes the selected objects at once; the selection becomes empty.
     void deleteSelection();
     /// Re-places the grab handles and refreshes the inspector after objects

@@ -7,7 +7,10 @@
 
 TDsnInspector::TDsnInspector(QWidget* window) : QObject(window), m_window(window) {}
 
-TDsnInspector::~TDsnInspector() { delete m_form; }
+TDsnInspector::~TDsnInspector()
+{
+    delete m_form;
+}
 
 void TDsnInspector::designModeChanged(bool on)
 {
@@ -19,9 +22,15 @@ void TDsnInspector::designModeChanged(bool on)
     m_form->show();
 }
 
-void TDsnInspector::selectionChanged() { refill(); }
+void TDsnInspector::selectionChanged()
+{
+    refill();
+}
 
-void TDsnInspector::selectionModified() { refill(); }
+void TDsnInspector::selectionModified()
+{
+    refill();
+}
 
 void TDsnInspector::refill()
 {

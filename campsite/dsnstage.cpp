@@ -54,7 +54,10 @@ void TDsnStage::setColor(const QColor& color)
     update();
 }
 
-bool TDsnStage::designerActive() const { return m_designer && m_designer->isDesignMode(); }
+bool TDsnStage::designerActive() const
+{
+    return m_designer && m_designer->isDesignMode();
+}
 
 bool TDsnStage::event(QEvent* event)
 {

@@ -63,7 +63,8 @@ private:
         friend bool operator==(const PictureKey&, const PictureKey&) = default;
         friend size_t qHash(const PictureKey& key, size_t seed = 0)
         {
-            return qHashMulti(seed, key.image, key.transparent, key.size.width(), key.size.height());
+            return qHashMulti(seed, key.image, key.transparent, key.size.width(),
+                              key.size.height());
         }
     };
     /// The picture as drawn at \a size, with the transparent colour left out if asked.

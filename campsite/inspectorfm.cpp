@@ -11,7 +11,8 @@
 #include <QVBoxLayout>
 
 TInspectorFm::TInspectorFm(TDsnInspector* inspector, QWidget* owner)
-    : QWidget(owner, Qt::Tool | (inspector->StayOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags())),
+    : QWidget(owner,
+              Qt::Tool | (inspector->StayOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags())),
       m_inspector(inspector)
 {
     setObjectName(QStringLiteral("InspectorFm"));

@@ -17,9 +17,10 @@ constexpr int kObjects = 5000;
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::KeyboardModifiers modifiers = {})
 {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, at, widget->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      held, modifiers);
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, widget->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, modifiers);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -42,7 +43,8 @@ struct Campsite {
     {
         const char* kinds[] = {"Dpst_TImage", "Dpst_TImageXXXX", "Dpst_TLabel", "Dpst_TImageXXX"};
         for (int i = 0; i < kObjects; ++i) {
-            auto object = std::make_unique<CampsiteObject>(*form.findTemplate(QLatin1String(kinds[i % 4])));
+            auto object =
+                std::make_unique<CampsiteObject>(*form.findTemplate(QLatin1String(kinds[i % 4])));
             object->name.clear();
             object->geometry.moveTo(8 + (i * 7) % 500, 8 + (i / 71) * 6 % 440);
             object->geometry.setSize(QSize(24, 24));
@@ -94,7 +96,8 @@ BENCHMARK(BM_BandSelectingAll)->Unit(benchmark::kMillisecond);
 void BM_MovingAllOneStepWithRepaint(benchmark::State& state)
 {
     Campsite& site = campsite();
-    drag(site.stage, {site.stage->width() - 1, site.stage->height() - 1}, {0, 0}, Qt::ControlModifier);
+    drag(site.stage, {site.stage->width() - 1, site.stage->height() - 1}, {0, 0},
+         Qt::ControlModifier);
     CampsiteObject* first = site.designer->objects().first();
     int step = 8;
     for (auto _ : state) {

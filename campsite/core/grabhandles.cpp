@@ -5,9 +5,18 @@
 namespace GrabHandles {
 
 namespace {
-bool movesLeft(Handle h) { return h == Handle::TopLeft || h == Handle::BottomLeft || h == Handle::LeftMiddle; }
-bool movesRight(Handle h) { return h == Handle::TopRight || h == Handle::BottomRight || h == Handle::RightMiddle; }
-bool movesTop(Handle h) { return h == Handle::TopLeft || h == Handle::TopRight || h == Handle::TopMiddle; }
+bool movesLeft(Handle h)
+{
+    return h == Handle::TopLeft || h == Handle::BottomLeft || h == Handle::LeftMiddle;
+}
+bool movesRight(Handle h)
+{
+    return h == Handle::TopRight || h == Handle::BottomRight || h == Handle::RightMiddle;
+}
+bool movesTop(Handle h)
+{
+    return h == Handle::TopLeft || h == Handle::TopRight || h == Handle::TopMiddle;
+}
 bool movesBottom(Handle h)
 {
     return h == Handle::BottomLeft || h == Handle::BottomRight || h == Handle::BottomMiddle;
@@ -62,8 +71,8 @@ QRect resized(const QRect& object, Handle handle, QPoint delta)
     if (movesBottom(handle))
         bottom += delta.y();
     // Drags stay within the layout area, so the result is as small as its coordinates.
-    return QRect(int(std::min(left, right)), int(std::min(top, bottom)), int(std::abs(right - left)),
-                 int(std::abs(bottom - top)));
+    return QRect(int(std::min(left, right)), int(std::min(top, bottom)),
+                 int(std::abs(right - left)), int(std::abs(bottom - top)));
 }
 
 } // namespace GrabHandles

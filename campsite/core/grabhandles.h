@@ -10,12 +10,21 @@
 /// and edge middles, above the objects of the layout area.
 namespace GrabHandles {
 
-enum class Handle { TopLeft, TopRight, BottomLeft, BottomRight, TopMiddle, BottomMiddle, LeftMiddle, RightMiddle };
+enum class Handle {
+    TopLeft,
+    TopRight,
+    BottomLeft,
+    BottomRight,
+    TopMiddle,
+    BottomMiddle,
+    LeftMiddle,
+    RightMiddle
+};
 
 /// In stacking order: a later handle lies above an earlier one.
-constexpr std::array<Handle, 8> kAll = {Handle::TopLeft,      Handle::TopRight,    Handle::BottomLeft,
-                                        Handle::BottomRight,  Handle::TopMiddle,   Handle::BottomMiddle,
-                                        Handle::LeftMiddle,   Handle::RightMiddle};
+constexpr std::array<Handle, 8> kAll = {
+    Handle::TopLeft,   Handle::TopRight,     Handle::BottomLeft, Handle::BottomRight,
+    Handle::TopMiddle, Handle::BottomMiddle, Handle::LeftMiddle, Handle::RightMiddle};
 constexpr int kSize = 6;
 
 /// The handle's square for an object with rectangle \a object.

@@ -62,7 +62,8 @@ QList<Row> rowsFor(const QList<CampsiteObject*>& objects)
         const bool same = std::all_of(objects.begin(), objects.end(), [&](const CampsiteObject* o) {
             return property.get(o->geometry) == first;
         });
-        rows.append({QString::fromLatin1(property.name), same ? QString::number(first) : QString()});
+        rows.append(
+            {QString::fromLatin1(property.name), same ? QString::number(first) : QString()});
     }
     return rows;
 }
@@ -93,8 +94,9 @@ void apply(const QList<CampsiteObject*>& objects, const QString& property, const
         }
         return;
     }
-    const auto found = std::find_if(std::begin(kIntegerProperties), std::end(kIntegerProperties),
-                                    [&](const IntegerProperty& p) { return property == QLatin1String(p.name); });
+    const auto found =
+        std::find_if(std::begin(kIntegerProperties), std::end(kIntegerProperties),
+                     [&](const IntegerProperty& p) { return property == QLatin1String(p.name); });
     if (found == std::end(kIntegerProperties) || text.isEmpty())
         return;
     for (CampsiteObject* object : objects) {

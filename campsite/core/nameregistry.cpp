@@ -1,7 +1,10 @@
 #include "nameregistry.h"
 
 namespace {
-QString folded(const QString& name) { return name.toLower(); }
+QString folded(const QString& name)
+{
+    return name.toLower();
+}
 } // namespace
 
 bool NameRegistry::split(const QString& folded, QString* word, int* number)
@@ -21,7 +24,10 @@ bool NameRegistry::split(const QString& folded, QString* word, int* number)
     return true;
 }
 
-bool NameRegistry::contains(const QString& name) const { return m_names.contains(folded(name)); }
+bool NameRegistry::contains(const QString& name) const
+{
+    return m_names.contains(folded(name));
+}
 
 void NameRegistry::add(const QString& name)
 {

@@ -31,6 +31,6 @@ private:
     };
     static bool split(const QString& folded, QString* word, int* number);
 
-    QSet<QString> m_names; ///< case-folded
+    QSet<QString> m_names;                     ///< case-folded
     mutable QHash<QString, Numbers> m_numbers; ///< by case-folded word
 };

@@ -69,12 +69,18 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("named");
-        QTest::newRow("free name kept") << "Tent7" << "Tent7";
-        QTest::newRow("window's Label1") << "Label1" << "Label2";
-        QTest::newRow("taken, other case") << "image1" << "Image2";
-        QTest::newRow("window part, other case") << "dsnstage1" << "Image2";
-        QTest::newRow("empty") << "" << "Image2";
-        QTest::newRow("leading zero is another name") << "Image01" << "Image01";
+        QTest::newRow("free name kept") << "Tent7"
+                                        << "Tent7";
+        QTest::newRow("window's Label1") << "Label1"
+                                         << "Label2";
+        QTest::newRow("taken, other case") << "image1"
+                                           << "Image2";
+        QTest::newRow("window part, other case") << "dsnstage1"
+                                                 << "Image2";
+        QTest::newRow("empty") << ""
+                               << "Image2";
+        QTest::newRow("leading zero is another name") << "Image01"
+                                                      << "Image01";
     }
     void readInNames()
     {
@@ -84,7 +90,8 @@ private slots:
         layout.reserveName(QStringLiteral("Label1"));
         layout.reserveName(QStringLiteral("DsnStage1"));
         layout.addNew(image({}));
-        auto object = stored.startsWith(QLatin1String("Label")) ? label({}, stored) : image({}, stored);
+        auto object =
+            stored.startsWith(QLatin1String("Label")) ? label({}, stored) : image({}, stored);
         QCOMPARE(layout.addReadIn(std::move(object))->name, named);
     }
 
@@ -164,13 +171,20 @@ private slots:
         QTest::addColumn<int>("cursor");
         // Object at (40, 80), 21 x 13.
         QTest::newRow("top-left") << Handle::TopLeft << QPoint(38, 78) << int(Qt::SizeFDiagCursor);
-        QTest::newRow("top-right") << Handle::TopRight << QPoint(57, 78) << int(Qt::SizeBDiagCursor);
-        QTest::newRow("bottom-left") << Handle::BottomLeft << QPoint(38, 89) << int(Qt::SizeBDiagCursor);
-        QTest::newRow("bottom-right") << Handle::BottomRight << QPoint(57, 89) << int(Qt::SizeFDiagCursor);
-        QTest::newRow("top-middle") << Handle::TopMiddle << QPoint(47, 78) << int(Qt::SizeVerCursor);
-        QTest::newRow("bottom-middle") << Handle::BottomMiddle << QPoint(47, 89) << int(Qt::SizeVerCursor);
-        QTest::newRow("left-middle") << Handle::LeftMiddle << QPoint(38, 83) << int(Qt::SizeHorCursor);
-        QTest::newRow("right-middle") << Handle::RightMiddle << QPoint(57, 83) << int(Qt::SizeHorCursor);
+        QTest::newRow("top-right")
+            << Handle::TopRight << QPoint(57, 78) << int(Qt::SizeBDiagCursor);
+        QTest::newRow("bottom-left")
+            << Handle::BottomLeft << QPoint(38, 89) << int(Qt::SizeBDiagCursor);
+        QTest::newRow("bottom-right")
+            << Handle::BottomRight << QPoint(57, 89) << int(Qt::SizeFDiagCursor);
+        QTest::newRow("top-middle")
+            << Handle::TopMiddle << QPoint(47, 78) << int(Qt::SizeVerCursor);
+        QTest::newRow("bottom-middle")
+            << Handle::BottomMiddle << QPoint(47, 89) << int(Qt::SizeVerCursor);
+        QTest::newRow("left-middle")
+            << Handle::LeftMiddle << QPoint(38, 83) << int(Qt::SizeHorCursor);
+        QTest::newRow("right-middle")
+            << Handle::RightMiddle << QPoint(57, 83) << int(Qt::SizeHorCursor);
     }
     void handlePlaces()
     {
@@ -187,13 +201,18 @@ private slots:
         QTest::addColumn<Handle>("handle");
         QTest::addColumn<QPoint>("delta");
         QTest::addColumn<QRect>("result");
-        QTest::newRow("bottom-right grows") << Handle::BottomRight << QPoint(8, 16) << QRect(40, 80, 40, 40);
-        QTest::newRow("left edge in") << Handle::LeftMiddle << QPoint(8, 16) << QRect(48, 80, 24, 24);
-        QTest::newRow("top edge up") << Handle::TopMiddle << QPoint(8, -16) << QRect(40, 64, 32, 40);
-        QTest::newRow("left past right turns over") << Handle::LeftMiddle << QPoint(48, 0)
-                                                    << QRect(72, 80, 16, 24);
-        QTest::newRow("top-left past both") << Handle::TopLeft << QPoint(40, 32) << QRect(72, 104, 8, 8);
-        QTest::newRow("bottom onto top") << Handle::BottomMiddle << QPoint(0, -24) << QRect(40, 80, 32, 0);
+        QTest::newRow("bottom-right grows")
+            << Handle::BottomRight << QPoint(8, 16) << QRect(40, 80, 40, 40);
+        QTest::newRow("left edge in")
+            << Handle::LeftMiddle << QPoint(8, 16) << QRect(48, 80, 24, 24);
+        QTest::newRow("top edge up")
+            << Handle::TopMiddle << QPoint(8, -16) << QRect(40, 64, 32, 40);
+        QTest::newRow("left past right turns over")
+            << Handle::LeftMiddle << QPoint(48, 0) << QRect(72, 80, 16, 24);
+        QTest::newRow("top-left past both")
+            << Handle::TopLeft << QPoint(40, 32) << QRect(72, 104, 8, 8);
+        QTest::newRow("bottom onto top")
+            << Handle::BottomMiddle << QPoint(0, -24) << QRect(40, 80, 32, 0);
     }
     void resizing()
     {
@@ -212,10 +231,16 @@ private slots:
         auto tent = image({8, 32, 48, 20});
         using Rows = QList<InspectorRows::Row>;
         QCOMPARE(InspectorRows::rowsFor({}), Rows());
-        QCOMPARE(InspectorRows::rowsFor({first.get()}),
-                 Rows({{"Caption", "Flag pole"}, {"Height", "13"}, {"Left", "8"}, {"Top", "16"}, {"Width", "40"}}));
-        QCOMPARE(InspectorRows::rowsFor({second.get(), first.get()}),
-                 Rows({{"Caption", "Latrine"}, {"Height", "13"}, {"Left", "8"}, {"Top", ""}, {"Width", ""}}));
+        QCOMPARE(InspectorRows::rowsFor({first.get()}), Rows({{"Caption", "Flag pole"},
+                                                              {"Height", "13"},
+                                                              {"Left", "8"},
+                                                              {"Top", "16"},
+                                                              {"Width", "40"}}));
+        QCOMPARE(InspectorRows::rowsFor({second.get(), first.get()}), Rows({{"Caption", "Latrine"},
+                                                                            {"Height", "13"},
+                                                                            {"Left", "8"},
+                                                                            {"Top", ""},
+                                                                            {"Width", ""}}));
         QCOMPARE(InspectorRows::rowsFor({first.get(), tent.get()}),
                  Rows({{"Height", ""}, {"Left", "8"}, {"Top", ""}, {"Width", ""}}));
     }
@@ -224,14 +249,22 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("error"); // empty: accepted
-        QTest::newRow("digits") << "40" << "";
-        QTest::newRow("signed") << "-12" << "";
-        QTest::newRow("plus") << "+7" << "";
-        QTest::newRow("letters") << "abc" << "abc is illegal (Left)";
-        QTest::newRow("trailing letter") << "12x" << "12x is illegal (Left)";
-        QTest::newRow("too big") << "2147483648" << "2147483648 is illegal (Left)";
-        QTest::newRow("space") << " 5" << " 5 is illegal (Left)";
-        QTest::newRow("sign only") << "-" << "- is illegal (Left)";
+        QTest::newRow("digits") << "40"
+                                << "";
+        QTest::newRow("signed") << "-12"
+                                << "";
+        QTest::newRow("plus") << "+7"
+                              << "";
+        QTest::newRow("letters") << "abc"
+                                 << "abc is illegal (Left)";
+        QTest::newRow("trailing letter") << "12x"
+                                         << "12x is illegal (Left)";
+        QTest::newRow("too big") << "2147483648"
+                                 << "2147483648 is illegal (Left)";
+        QTest::newRow("space") << " 5"
+                               << " 5 is illegal (Left)";
+        QTest::newRow("sign only") << "-"
+                                   << "- is illegal (Left)";
     }
     void integerTexts()
     {
@@ -250,7 +283,8 @@ private slots:
         auto a = image({8, 8, 20, 20});
         auto b = image({16, 8, 30, 20});
         const QFont font;
-        InspectorRows::apply({a.get(), b.get()}, QStringLiteral("Width"), QStringLiteral("40"), font);
+        InspectorRows::apply({a.get(), b.get()}, QStringLiteral("Width"), QStringLiteral("40"),
+                             font);
         QCOMPARE(a->geometry, QRect(8, 8, 40, 20));
         QCOMPARE(b->geometry, QRect(16, 8, 40, 20));
         InspectorRows::apply({a.get(), b.get()}, QStringLiteral("Left"), QString(), font);
@@ -262,13 +296,15 @@ private slots:
         QCOMPARE(a->geometry.y(), 8);
         // An edge beyond 2^30 would let rectangle arithmetic overflow: refused like a bad text.
         try {
-            InspectorRows::apply({a.get(), b.get()}, QStringLiteral("Left"), QStringLiteral("1073741800"), font);
+            InspectorRows::apply({a.get(), b.get()}, QStringLiteral("Left"),
+                                 QStringLiteral("1073741800"), font);
             QFAIL("no failure");
         } catch (const Failure& failure) {
             QCOMPARE(failure.message(), QStringLiteral("1073741800 is illegal (Left)"));
         }
         QCOMPARE(a->geometry.x(), 8);
-        InspectorRows::apply({a.get()}, QStringLiteral("Left"), QStringLiteral("-1073741824"), font);
+        InspectorRows::apply({a.get()}, QStringLiteral("Left"), QStringLiteral("-1073741824"),
+                             font);
         QCOMPARE(a->geometry.x(), -1073741824);
         a->geometry.moveLeft(8);
 
@@ -277,7 +313,8 @@ private slots:
         InspectorRows::apply({text.get()}, QStringLiteral("Caption"), QString(), font);
         QCOMPARE(text->caption, QString());
         QCOMPARE(text->geometry, QRect(QPoint(8, 8), captionSize(QString(), font)));
-        InspectorRows::apply({text.get()}, QStringLiteral("Caption"), QStringLiteral("Kitchen"), font);
+        InspectorRows::apply({text.get()}, QStringLiteral("Caption"), QStringLiteral("Kitchen"),
+                             font);
         QCOMPARE(text->geometry.size(), captionSize(QStringLiteral("Kitchen"), font));
         QVERIFY(text->geometry.width() > 10);
     }
@@ -289,7 +326,8 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("size");
         for (const char* name : {"tent", "popup", "fallin", "firecircle"})
-            QTest::newRow(name) << QStringLiteral("%1.bmp").arg(QLatin1String(name)) << 51 << 45 << 7074;
+            QTest::newRow(name) << QStringLiteral("%1.bmp").arg(QLatin1String(name)) << 51 << 45
+                                << 7074;
         QTest::newRow("hills") << "hills.bmp" << 91 << 69 << 19098;
     }
     void templatePictures()
@@ -302,18 +340,22 @@ private slots:
         QVERIFY(bmp.open(QIODevice::ReadOnly));
         const QByteArray bytes = bmp.readAll();
         QCOMPARE(bytes.size(), size);
-        const auto at32 = [&](int offset) { return qFromLittleEndian<qint32>(bytes.constData() + offset); };
-        const auto at16 = [&](int offset) { return qFromLittleEndian<quint16>(bytes.constData() + offset); };
+        const auto at32 = [&](int offset) {
+            return qFromLittleEndian<qint32>(bytes.constData() + offset);
+        };
+        const auto at16 = [&](int offset) {
+            return qFromLittleEndian<quint16>(bytes.constData() + offset);
+        };
         QCOMPARE(bytes.left(2), QByteArray("BM"));
-        QCOMPARE(at32(2), size);  // file size
-        QCOMPARE(at32(10), 54);   // pixels right after the two headers: no colour table
-        QCOMPARE(at32(14), 40);   // information header
+        QCOMPARE(at32(2), size); // file size
+        QCOMPARE(at32(10), 54);  // pixels right after the two headers: no colour table
+        QCOMPARE(at32(14), 40);  // information header
         QCOMPARE(at32(18), width);
         QCOMPARE(at32(22), height); // positive: bottom-up rows
         QCOMPARE(at16(26), 1);
         QCOMPARE(at16(28), 24);
-        QCOMPARE(at32(30), 0);    // uncompressed
-        QCOMPARE(at32(46), 0);    // no palette colours
+        QCOMPARE(at32(30), 0); // uncompressed
+        QCOMPARE(at32(46), 0); // no palette colours
         QCOMPARE(54 + (width * 3 + 3) / 4 * 4 * height, size);
         const Picture picture = Picture::fromBmpFile(bytes);
         QCOMPARE(picture.image().size(), QSize(width, height));

@@ -21,7 +21,8 @@ class TestDesigner : public QObject {
     TDsnStage* stage = nullptr;
     TDsn8Register* designer = nullptr;
 
-    void press(QPoint at, Qt::KeyboardModifiers modifiers = {}, Qt::MouseButton button = Qt::LeftButton)
+    void press(QPoint at, Qt::KeyboardModifiers modifiers = {},
+               Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mousePress(stage, button, modifiers, at);
     }
@@ -29,9 +30,11 @@ class TestDesigner : public QObject {
     {
         QTest::mouseRelease(stage, Qt::LeftButton, modifiers, at);
     }
-    void move(QPoint to, Qt::MouseButtons buttons = Qt::NoButton, Qt::KeyboardModifiers modifiers = {})
+    void move(QPoint to, Qt::MouseButtons buttons = Qt::NoButton,
+              Qt::KeyboardModifiers modifiers = {})
     {
-        QMouseEvent event(QEvent::MouseMove, to, stage->mapToGlobal(to), Qt::NoButton, buttons, modifiers);
+        QMouseEvent event(QEvent::MouseMove, to, stage->mapToGlobal(to), Qt::NoButton, buttons,
+                          modifiers);
         QApplication::sendEvent(stage, &event);
     }
     void drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {})
@@ -254,7 +257,8 @@ private slots:
         CampsiteObject* tent = place(form->DsnButton1, {40, 40}, {88, 72});
         QCOMPARE(tent->geometry, QRect(40, 40, 48, 32));
         QVERIFY(designer->handlesActive());
-        // Bottom-right handle at (84, 68): press at (86, 70), i.e. (2, 2) in the handle: S = (0, 0).
+        // Bottom-right handle at (84, 68): press at (86, 70), i.e. (2, 2) in the handle: S = (0,
+        // 0).
         drag({86, 70}, {103, 90});
         QCOMPARE(tent->geometry, QRect(40, 40, 64, 48));
         // Right-middle handle at (100, 61): dragged 80 to the left, (-79, 1) in the handle,
@@ -326,20 +330,21 @@ private slots:
     void transparentImagesLeaveOutTheirGround()
     {
         designer->setDesignMode(true);
-        place(form->DsnButton2, {16, 16}, {120, 104}); // popup on white ground, transparent
+        place(form->DsnButton2, {16, 16}, {120, 104});  // popup on white ground, transparent
         place(form->DsnButton3, {200, 16}, {304, 104}); // the sign is drawn whole
         click({400, 400});
         const QImage picture = stagePicture();
         QCOMPARE(picture.pixelColor(17, 17), QColor(0, 255, 0));
-        QCOMPARE(picture.pixelColor(60, 100), QColor(0, 255, 0)); // between the popup's legs
-        QVERIFY(picture.pixelColor(60, 30).red() > 150);         // the red canopy is drawn
+        QCOMPARE(picture.pixelColor(60, 100), QColor(0, 255, 0));   // between the popup's legs
+        QVERIFY(picture.pixelColor(60, 30).red() > 150);            // the red canopy is drawn
         QCOMPARE(picture.pixelColor(201, 102), QColor(64, 64, 64)); // the sign's frame
     }
 
     void hugeStretchedPictureIsDrawnClipped()
     {
         // A file may give an image any size: it is drawn, not scaled to its full size first.
-        auto tent = std::make_unique<CampsiteObject>(*form->findTemplate(QStringLiteral("Dpst_TImage")));
+        auto tent =
+            std::make_unique<CampsiteObject>(*form->findTemplate(QStringLiteral("Dpst_TImage")));
         tent->name.clear();
         tent->geometry = QRect(-50000, -50000, 100000, 100000);
         designer->addReadInObject(std::move(tent));
@@ -353,10 +358,12 @@ private slots:
         designer->setDesignMode(true);
         CampsiteObject* label = place(form->DsnButton6, {16, 16}, {80, 64});
         QCOMPARE(label->geometry.size(), QSize(64, 48));
-        form->DsnInspector1->apply(QStringLiteral("Caption"), QStringLiteral("Flagpole and assembly"));
+        form->DsnInspector1->apply(QStringLiteral("Caption"),
+                                   QStringLiteral("Flagpole and assembly"));
         const QFontMetrics metrics(form->font());
-        QCOMPARE(label->geometry, QRect(QPoint(16, 16), QSize(metrics.horizontalAdvance(label->caption),
-                                                               metrics.height())));
+        QCOMPARE(label->geometry,
+                 QRect(QPoint(16, 16),
+                       QSize(metrics.horizontalAdvance(label->caption), metrics.height())));
         // Read-in labels take their caption's size too, and read-in names follow their own rule.
         auto readIn = std::make_unique<CampsiteObject>();
         readIn->kind = CampsiteObject::Kind::Label;
@@ -366,7 +373,7 @@ private slots:
         CampsiteObject* added = designer->addReadInObject(std::move(readIn));
         QCOMPARE(added->name, QStringLiteral("Label3"));
         QCOMPARE(added->geometry, QRect(QPoint(8, 200), QSize(metrics.horizontalAdvance("Kitchen"),
-                                                                metrics.height())));
+                                                              metrics.height())));
         designer->destroyAllObjects();
         QVERIFY(designer->objects().isEmpty());
         QVERIFY(designer->selectedObjects().isEmpty());

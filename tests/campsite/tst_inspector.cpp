@@ -81,12 +81,14 @@ private slots:
     void rowsFollowTheSelection()
     {
         QVERIFY(shownRows().isEmpty());
-        QCOMPARE(inspector()->grid()->horizontalHeaderItem(0)->text(), QStringLiteral("Properties"));
+        QCOMPARE(inspector()->grid()->horizontalHeaderItem(0)->text(),
+                 QStringLiteral("Properties"));
         QCOMPARE(inspector()->grid()->horizontalHeaderItem(1)->text(), QStringLiteral("Values"));
         QCOMPARE(inspector()->grid()->columnWidth(0), 80);
         QCOMPARE(inspector()->grid()->columnWidth(1), 100);
         place(form->DsnButton6, {16, 16}, {80, 32});
-        QCOMPARE(shownRows(), QStringList({"Caption=Label2", "Height=16", "Left=16", "Top=16", "Width=64"}));
+        QCOMPARE(shownRows(),
+                 QStringList({"Caption=Label2", "Height=16", "Left=16", "Top=16", "Width=64"}));
         place(form->DsnButton1, {16, 48}, {48, 80});
         drag({8, 8}, {100, 100});
         QCOMPARE(shownRows(), QStringList({"Height=", "Left=16", "Top=", "Width="}));
