@@ -103,6 +103,7 @@ CampsiteObject* TDsn8Register::addReadInObject(std::unique_ptr<CampsiteObject> o
 
 void TDsn8Register::destroyAllObjects()
 {
+    cancelGesture();
     clearSelection();
     m_stage->campsiteLayout().clear();
     m_stage->update();
@@ -136,9 +137,18 @@ void TDsn8Register::deleteSelection()
     if (m_selection.isEmpty())
         return;
     const QSet<const CampsiteObject*> doomed = m_selection.members();
+    cancelGesture();
     m_selection.clear();
     m_stage->campsiteLayout().remove(doomed);
     selectionChanged();
+}
+
+void TDsn8Register::cancelGesture()
+{
+    // A drag whose objects go away (DELETE released while the button is held) ends here.
+    m_gesture = Gesture::None;
+    m_showOutlines = false;
+    m_resizing = {};
 }
 
 void TDsn8Register::refresh()

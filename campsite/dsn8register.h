@@ -101,6 +101,7 @@ public:
 private:
     void paletteButtonPressed(QObject* button);
     void returnToArrow();
+    void cancelGesture();
     void setPaletteEnabled(bool enabled);
     QPoint confined(QPointF position) const;
     QPoint snapped(QPoint position) const;

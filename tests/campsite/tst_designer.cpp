@@ -327,6 +327,18 @@ private slots:
         QCOMPARE(place(form->DsnButton6, {100, 16}, {164, 32})->name, QStringLiteral("Label2"));
     }
 
+    void deletingDuringADragEndsIt()
+    {
+        designer->setDesignMode(true);
+        place(form->DsnButton1, {40, 40}, {88, 72});
+        press({86, 70}); // the bottom-right handle
+        move({120, 120}, Qt::LeftButton);
+        QTest::keyClick(stage, Qt::Key_Delete);
+        QCOMPARE(designer->gesture(), TDsn8Register::Gesture::None);
+        release({120, 120});
+        QVERIFY(designer->objects().isEmpty());
+    }
+
     void transparentImagesLeaveOutTheirGround()
     {
         designer->setDesignMode(true);
