@@ -20,7 +20,10 @@ namespace {
 class Collector final : public CampsiteReadTarget {
 public:
     QList<CampsiteObject> objects;
-    QString nameForReadObject(const QString& storedName, CampsiteObject::Kind) override { return storedName; }
+    QString nameForReadObject(const QString& storedName, CampsiteObject::Kind) override
+    {
+        return storedName;
+    }
     void addReadObject(CampsiteObject object) override { objects.append(std::move(object)); }
 };
 

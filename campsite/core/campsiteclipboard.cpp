@@ -35,7 +35,10 @@ private:
 
 namespace CampsiteClipboard {
 
-QString format() { return QStringLiteral("Dsn_ClipboardFormat"); }
+QString format()
+{
+    return QStringLiteral("Dsn_ClipboardFormat");
+}
 
 QByteArray block(QByteArrayView stream)
 {

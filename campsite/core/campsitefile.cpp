@@ -10,9 +10,15 @@
 
 namespace CampsiteFile {
 
-QString dialogFilter() { return QStringLiteral("Campsites (*.gnd)"); }
+QString dialogFilter()
+{
+    return QStringLiteral("Campsites (*.gnd)");
+}
 
-QString defaultSuffix() { return QStringLiteral("gnd"); }
+QString defaultSuffix()
+{
+    return QStringLiteral("gnd");
+}
 
 QString cannotReadMessage(const QString& fileName)
 {
@@ -23,7 +29,8 @@ void save(const QString& fileName, const QList<const CampsiteObject*>& objects)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw Failure(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+        throw Failure(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
     ObjectStreamWriter writer(&file);
     CampsiteStream::write(writer, objects);
     if (!writer.flush() || !file.commit())

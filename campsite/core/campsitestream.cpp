@@ -55,7 +55,9 @@ struct StoredGeometry {
 
     QRect rect() const
     {
-        const auto position = [](qint32 v) { return std::clamp(v, -kCoordinateLimit, kCoordinateLimit); };
+        const auto position = [](qint32 v) {
+            return std::clamp(v, -kCoordinateLimit, kCoordinateLimit);
+        };
         const auto size = [](qint32 v) { return std::clamp(v, 0, kCoordinateLimit); };
         return QRect(position(left), position(top), size(width), size(height));
     }
@@ -136,8 +138,9 @@ private:
         else if (skipping())
             m_reader.skipValue();
         else
-            throw ObjectStreamError(QStringLiteral("Error reading %1.%2: Property %2 does not exist")
-                                        .arg(object.name, Windows1252::toUnicode(name)));
+            throw ObjectStreamError(
+                QStringLiteral("Error reading %1.%2: Property %2 does not exist")
+                    .arg(object.name, Windows1252::toUnicode(name)));
     }
 
     // Tag 10 only; a block that is no readable bitmap leaves the image without a picture.
@@ -166,7 +169,9 @@ void writeObjectEntry(ObjectStreamWriter& writer, const CampsiteObject& object)
     writer.writeSignature();
     writer.writeShortString(object.className());
     writer.writeShortString(object.name);
-    const auto property = [&writer](const char* name) { writer.writePropertyName(QLatin1String(name)); };
+    const auto property = [&writer](const char* name) {
+        writer.writePropertyName(QLatin1String(name));
+    };
     property("Left");
     writer.writeInteger(object.geometry.x());
     property("Top");
@@ -210,7 +215,8 @@ QByteArray write(const QList<const CampsiteObject*>& objects)
 {
     qsizetype expected = 1;
     for (const CampsiteObject* object : objects)
-        expected += 128 + object->name.size() + 4 * object->caption.size() + object->picture.block().size();
+        expected +=
+            128 + object->name.size() + 4 * object->caption.size() + object->picture.block().size();
     ObjectStreamWriter writer(expected);
     write(writer, objects);
     return writer.takeData();

@@ -96,7 +96,10 @@ std::optional<ObjectStreamReader::Prefix> ObjectStreamReader::readPrefix()
     return prefix;
 }
 
-QByteArrayView ObjectStreamReader::readShortString() { return readBytes(readByte()); }
+QByteArrayView ObjectStreamReader::readShortString()
+{
+    return readBytes(readByte());
+}
 
 ObjectStreamTag ObjectStreamReader::peekTag() const
 {
@@ -127,9 +130,15 @@ qint32 ObjectStreamReader::readIntegerPayload(ObjectStreamTag tag)
     }
 }
 
-qint32 ObjectStreamReader::readInteger() { return readIntegerPayload(readTag()); }
+qint32 ObjectStreamReader::readInteger()
+{
+    return readIntegerPayload(readTag());
+}
 
-QByteArrayView ObjectStreamReader::readBinaryPayload() { return readBytes(readUInt32()); }
+QByteArrayView ObjectStreamReader::readBinaryPayload()
+{
+    return readBytes(readUInt32());
+}
 
 QString ObjectStreamReader::readStringPayload(ObjectStreamTag tag)
 {
@@ -187,8 +196,8 @@ void ObjectStreamReader::skipValuePayload(ObjectStreamTag tag)
         enter();
         while (!atEndOfList()) {
             const ObjectStreamTag itemTag = readTag();
-            if (itemTag == ObjectStreamTag::Int8 || itemTag == ObjectStreamTag::Int16
-                || itemTag == ObjectStreamTag::Int32) {
+            if (itemTag == ObjectStreamTag::Int8 || itemTag == ObjectStreamTag::Int16 ||
+                itemTag == ObjectStreamTag::Int32) {
                 readIntegerPayload(itemTag);
                 if (readTag() != ObjectStreamTag::List)
                     throw ObjectStreamError::invalidFormat();
@@ -205,7 +214,10 @@ void ObjectStreamReader::skipValuePayload(ObjectStreamTag tag)
     }
 }
 
-void ObjectStreamReader::skipValue() { skipValuePayload(readTag()); }
+void ObjectStreamReader::skipValue()
+{
+    skipValuePayload(readTag());
+}
 
 void ObjectStreamReader::skipProperties()
 {

@@ -21,7 +21,7 @@ class ObjectStreamReader {
 public:
     /// The flags of an object record's prefix byte (0xF0..0xFF).
     struct Prefix {
-        quint8 flags = 0;                  ///< the low four bits
+        quint8 flags = 0;                    ///< the low four bits
         std::optional<qint32> childPosition; ///< present when flag 2 is set
     };
     static constexpr quint8 kChildPositionFlag = 2;

@@ -9,9 +9,9 @@ enum class ObjectStreamTag : quint8 {
     Int8 = 2,
     Int16 = 3,
     Int32 = 4,
-    Extended = 5,    ///< 80-bit floating point, 10 bytes
-    String = 6,      ///< 1-byte length, 8-bit text
-    Identifier = 7,  ///< 1-byte length
+    Extended = 5,   ///< 80-bit floating point, 10 bytes
+    String = 6,     ///< 1-byte length, 8-bit text
+    Identifier = 7, ///< 1-byte length
     False = 8,
     True = 9,
     Binary = 10,     ///< 4-byte length, bytes

@@ -13,7 +13,10 @@ namespace {
 constexpr qsizetype kDevicePiece = 64 * 1024;
 } // namespace
 
-ObjectStreamWriter::ObjectStreamWriter(qsizetype expectedSize) { m_data.reserve(expectedSize); }
+ObjectStreamWriter::ObjectStreamWriter(qsizetype expectedSize)
+{
+    m_data.reserve(expectedSize);
+}
 
 ObjectStreamWriter::ObjectStreamWriter(QIODevice* device) : m_device(device)
 {
@@ -48,9 +51,15 @@ void ObjectStreamWriter::append(const char* bytes, qsizetype size)
     flushWhenFull();
 }
 
-void ObjectStreamWriter::writeSignature() { m_data.append("TPF0", 4); }
+void ObjectStreamWriter::writeSignature()
+{
+    m_data.append("TPF0", 4);
+}
 
-void ObjectStreamWriter::writeEndOfList() { m_data.append('\0'); }
+void ObjectStreamWriter::writeEndOfList()
+{
+    m_data.append('\0');
+}
 
 void ObjectStreamWriter::writeShortString(const QString& text)
 {
@@ -64,8 +73,8 @@ void ObjectStreamWriter::writeInteger(qint32 value)
     if (value >= std::numeric_limits<qint8>::min() && value <= std::numeric_limits<qint8>::max()) {
         writeTag(ObjectStreamTag::Int8);
         m_data.append(char(qint8(value)));
-    } else if (value >= std::numeric_limits<qint16>::min()
-               && value <= std::numeric_limits<qint16>::max()) {
+    } else if (value >= std::numeric_limits<qint16>::min() &&
+               value <= std::numeric_limits<qint16>::max()) {
         writeTag(ObjectStreamTag::Int16);
         writeInt16(qint16(value));
     } else {

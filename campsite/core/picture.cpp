@@ -69,9 +69,15 @@ QImage decodeBmp(QByteArrayView bmp)
 
 } // namespace
 
-Picture Picture::fromBlock(const QByteArray& block) { return fromBlock(QByteArrayView(block), &block); }
+Picture Picture::fromBlock(const QByteArray& block)
+{
+    return fromBlock(QByteArrayView(block), &block);
+}
 
-Picture Picture::fromBlock(QByteArrayView block) { return fromBlock(block, nullptr); }
+Picture Picture::fromBlock(QByteArrayView block)
+{
+    return fromBlock(block, nullptr);
+}
 
 Picture Picture::fromBlock(QByteArrayView block, const QByteArray* owner)
 {
@@ -109,9 +115,15 @@ Picture Picture::fromBmpFile(const QByteArray& bmpFile)
     return fromBlock(block);
 }
 
-QByteArray Picture::block() const { return m_shared ? m_shared->block : QByteArray(); }
+QByteArray Picture::block() const
+{
+    return m_shared ? m_shared->block : QByteArray();
+}
 
-QImage Picture::image() const { return m_shared ? m_shared->image : QImage(); }
+QImage Picture::image() const
+{
+    return m_shared ? m_shared->image : QImage();
+}
 
 bool operator==(const Picture& a, const Picture& b)
 {

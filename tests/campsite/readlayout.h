@@ -39,7 +39,8 @@ public:
     {
         if (!isTaken(storedName))
             return storedName;
-        const QString word = kind == CampsiteObject::Kind::Image ? QStringLiteral("Image") : QStringLiteral("Label");
+        const QString word =
+            kind == CampsiteObject::Kind::Image ? QStringLiteral("Image") : QStringLiteral("Label");
         for (int number = 1;; ++number) {
             if (!isTaken(word + QString::number(number)))
                 return word + QString::number(number);

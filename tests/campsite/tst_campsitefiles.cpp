@@ -91,8 +91,10 @@ private slots:
         QTemporaryDir folder;
         QDir::setCurrent(folder.path());
         const QString missing = folder.filePath("missing.gnd");
-        QCOMPARE(failureOf([] { CampsiteFile::readContents("missing.gnd"); }), missing + " can not be read");
-        QCOMPARE(failureOf([&] { CampsiteFile::readContents(folder.path()); }), folder.path() + " can not be read");
+        QCOMPARE(failureOf([] { CampsiteFile::readContents("missing.gnd"); }),
+                 missing + " can not be read");
+        QCOMPARE(failureOf([&] { CampsiteFile::readContents(folder.path()); }),
+                 folder.path() + " can not be read");
 
         writeFile("empty.gnd", {});
         ReadLayout layout;
@@ -152,9 +154,11 @@ private slots:
         QTest::addColumn<QRect>("inside");
         const QRect tent(16, 24, 40, 32);
         QTest::newRow("inside stays") << tent << tent;
-        QTest::newRow("at the right edge stays") << tent.translated(539 - 16, 0) << tent.translated(539 - 16, 0);
+        QTest::newRow("at the right edge stays")
+            << tent.translated(539 - 16, 0) << tent.translated(539 - 16, 0);
         QTest::newRow("beyond the right edge") << tent.translated(600, 0) << QRect(499, 24, 40, 32);
-        QTest::newRow("beyond the bottom edge") << tent.translated(0, 500) << QRect(16, 433, 40, 32);
+        QTest::newRow("beyond the bottom edge")
+            << tent.translated(0, 500) << QRect(16, 433, 40, 32);
         QTest::newRow("negative") << QRect(-8, -1, 40, 32) << QRect(0, 0, 40, 32);
         QTest::newRow("wider than the area") << QRect(700, 10, 800, 32) << QRect(0, 10, 800, 32);
     }
@@ -173,7 +177,8 @@ private slots:
         layout.objects.resize(1);
         CampsiteClipboard::copy({&layout.objects[0]});
         QVERIFY(CampsiteClipboard::hasObjects());
-        QVERIFY(QGuiApplication::clipboard()->mimeData()->formats().contains("Dsn_ClipboardFormat"));
+        QVERIFY(
+            QGuiApplication::clipboard()->mimeData()->formats().contains("Dsn_ClipboardFormat"));
 
         CampsiteClipboard::paste(layout, QSize(539, 465));
         CampsiteClipboard::paste(layout, QSize(539, 465));
@@ -188,10 +193,12 @@ private slots:
     void stopsAPasteAtDataItCannotRead()
     {
         auto* data = new QMimeData;
-        data->setData("Dsn_ClipboardFormat", CampsiteClipboard::block(fixture("shape-between.gnd")));
+        data->setData("Dsn_ClipboardFormat",
+                      CampsiteClipboard::block(fixture("shape-between.gnd")));
         QGuiApplication::clipboard()->setMimeData(data);
         ReadLayout layout;
-        QCOMPARE(failureOf([&] { CampsiteClipboard::paste(layout, QSize(539, 465)); }), "Class TShape not found");
+        QCOMPARE(failureOf([&] { CampsiteClipboard::paste(layout, QSize(539, 465)); }),
+                 "Class TShape not found");
         QCOMPARE(layout.names(), QStringList{"Image1"});
 
         QGuiApplication::clipboard()->setText("not objects");

@@ -26,8 +26,8 @@ CampsiteObject label(const QString& name, QRect geometry, const QString& caption
 // An object entry of a label named Label3 whose only property is given raw.
 QByteArray labelWithProperty(const QByteArray& name, const QByteArray& value)
 {
-    return QByteArray("TPF0\x06TLabel\x06Label3", 18) + char(name.size()) + name + value
-           + QByteArray(3, '\0');
+    return QByteArray("TPF0\x06TLabel\x06Label3", 18) + char(name.size()) + name + value +
+           QByteArray(3, '\0');
 }
 
 QByteArray uint32(quint32 value)
@@ -121,7 +121,9 @@ private slots:
         QFETCH(int, payloadSize);
         const CampsiteObject object = label("Label2", QRect(0, 0, 1, 1), caption);
         const QByteArray stream = CampsiteStream::write({&object});
-        const qsizetype at = stream.indexOf("\x07" "Caption") + 8;
+        const qsizetype at = stream.indexOf("\x07"
+                                            "Caption") +
+                             8;
         QCOMPARE(int(quint8(stream[at])), tag);
         QCOMPARE(stream.size() - at - 1, payloadSize + 3); // three end bytes follow
 
@@ -161,9 +163,12 @@ private slots:
     {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("tag 6, high controls") << QByteArray("\x06\x04\x80\x9f\x81\xe9", 6) << u"\u20ac\u0178\u0081\u00e9"_qs;
-        QTest::newRow("tag 12") << QByteArray("\x0c", 1) + uint32(2) + "\x93\x94" << u"\u201c\u201d"_qs;
-        QTest::newRow("tag 18") << QByteArray("\x12", 1) + uint32(2) + QByteArray("Z\0\xe9\0", 4) << u"Z\u00e9"_qs;
+        QTest::newRow("tag 6, high controls")
+            << QByteArray("\x06\x04\x80\x9f\x81\xe9", 6) << u"\u20ac\u0178\u0081\u00e9"_qs;
+        QTest::newRow("tag 12") << QByteArray("\x0c", 1) + uint32(2) + "\x93\x94"
+                                << u"\u201c\u201d"_qs;
+        QTest::newRow("tag 18") << QByteArray("\x12", 1) + uint32(2) + QByteArray("Z\0\xe9\0", 4)
+                                << u"Z\u00e9"_qs;
         QTest::newRow("tag 20") << QByteArray("\x14", 1) + uint32(3) + "\xc3\xa9x" << u"\u00e9x"_qs;
     }
 
@@ -215,12 +220,14 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("readBefore");
-        QTest::newRow("unknown class") << "shape-between.gnd" << "Class TShape not found" << QStringList{"Image1"};
-        QTest::newRow("misspelt property") << "hint-misspelt.gnd"
-                                           << "Error reading Image1.Strech: Property Strech does not exist"
-                                           << QStringList{};
-        QTest::newRow("name no identifier") << "bad-names.gnd" << "'9Lives' is not a valid component name"
-                                            << QStringList{"Image1"};
+        QTest::newRow("unknown class") << "shape-between.gnd"
+                                       << "Class TShape not found" << QStringList{"Image1"};
+        QTest::newRow("misspelt property")
+            << "hint-misspelt.gnd"
+            << "Error reading Image1.Strech: Property Strech does not exist" << QStringList{};
+        QTest::newRow("name no identifier")
+            << "bad-names.gnd"
+            << "'9Lives' is not a valid component name" << QStringList{"Image1"};
     }
 
     void clipboardReadingSkipsNothing()
@@ -241,8 +248,8 @@ private slots:
         QCOMPARE(layout.objects[0].caption, "First"); // the caption stays
         CampsiteStream::read(fixture("campsite.gnd"), layout, Mode::File);
         CampsiteStream::read(fixture("campsite.gnd"), layout, Mode::File);
-        QCOMPARE(layout.names(), QStringList({"Label2", "Image1", "Image2", "Image3", "Label3", "Image4",
-                                              "Image5", "Image6", "Label4"}));
+        QCOMPARE(layout.names(), QStringList({"Label2", "Image1", "Image2", "Image3", "Label3",
+                                              "Image4", "Image5", "Image6", "Label4"}));
     }
 
     void skipsObjectsNamedWithoutAnIdentifier()
@@ -291,23 +298,31 @@ private slots:
         QTest::newRow("wrong signature") << QByteArray("TPF1\x06TLabel") << "Invalid stream format";
         QTest::newRow("no closing byte") << fixture("label2.gnd").chopped(1) << "Stream read error";
         QTest::newRow("tag 21") << labelWithProperty("Tag", "\x15") << "Invalid stream format";
-        QTest::newRow("Left as 64 bits") << labelWithProperty("Left", QByteArray("\x13", 1) + QByteArray(8, '\0'))
-                                         << "Invalid property value";
-        QTest::newRow("AutoSize as Maybe") << labelWithProperty("AutoSize", "\x07\x05Maybe") << "Invalid property value";
-        QTest::newRow("Caption as identifier") << labelWithProperty("Caption", "\x07\x01x") << "Invalid property value";
+        QTest::newRow("Left as 64 bits")
+            << labelWithProperty("Left", QByteArray("\x13", 1) + QByteArray(8, '\0'))
+            << "Invalid property value";
+        QTest::newRow("AutoSize as Maybe")
+            << labelWithProperty("AutoSize", "\x07\x05Maybe") << "Invalid property value";
+        QTest::newRow("Caption as identifier")
+            << labelWithProperty("Caption", "\x07\x01x") << "Invalid property value";
         QTest::newRow("length of 4 GB") << fixture("huge-length.gnd") << "Stream read error";
-        QTest::newRow("wide string of 4 G units") << labelWithProperty("Hint", QByteArray("\x12", 1) + uint32(0xFFFFFFFF))
-                                                  << "Stream read error";
-        QTest::newRow("unknown property of 4 GB") << labelWithProperty("Blob", QByteArray("\x0a", 1) + uint32(0xFFFFFFF0))
-                                                  << "Stream read error";
-        QTest::newRow("lists nested a million deep") << labelWithProperty("Items", QByteArray(1000000, '\x01'))
-                                                     << "Invalid stream format";
-        QTest::newRow("collections nested deep") << labelWithProperty("Items", QByteArray("\x0e\x01\x05Items").repeated(3000))
-                                                 << "Invalid stream format";
-        QTest::newRow("children nested deep")
-            << QByteArray("TPF0\x06TPanel\x02P1\x00", 14).repeated(1) + QByteArray("\x06TPanel\x02P1\x00", 11).repeated(2000)
+        QTest::newRow("wide string of 4 G units")
+            << labelWithProperty("Hint", QByteArray("\x12", 1) + uint32(0xFFFFFFFF))
+            << "Stream read error";
+        QTest::newRow("unknown property of 4 GB")
+            << labelWithProperty("Blob", QByteArray("\x0a", 1) + uint32(0xFFFFFFF0))
+            << "Stream read error";
+        QTest::newRow("lists nested a million deep")
+            << labelWithProperty("Items", QByteArray(1000000, '\x01')) << "Invalid stream format";
+        QTest::newRow("collections nested deep")
+            << labelWithProperty("Items", QByteArray("\x0e\x01\x05Items").repeated(3000))
             << "Invalid stream format";
-        QTest::newRow("collection item without list") << labelWithProperty("Items", "\x0e\x02\x01\x06") << "Invalid stream format";
+        QTest::newRow("children nested deep")
+            << QByteArray("TPF0\x06TPanel\x02P1\x00", 14).repeated(1) +
+                   QByteArray("\x06TPanel\x02P1\x00", 11).repeated(2000)
+            << "Invalid stream format";
+        QTest::newRow("collection item without list")
+            << labelWithProperty("Items", "\x0e\x02\x01\x06") << "Invalid stream format";
     }
 
     void refusesBadStreams()
@@ -333,7 +348,8 @@ private slots:
             const auto cut = std::make_unique<char[]>(std::max<qsizetype>(length, 1));
             std::copy_n(whole.constData(), length, cut.get());
             ReadLayout layout;
-            const QString error = readError(QByteArray::fromRawData(cut.get(), length), Mode::File, layout);
+            const QString error =
+                readError(QByteArray::fromRawData(cut.get(), length), Mode::File, layout);
             if (error != "Stream read error" && error != "Invalid stream format")
                 QFAIL(qPrintable(QStringLiteral("cut at %1: %2").arg(length).arg(error)));
         }

@@ -7,6 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    CampsiteStreamCheck::check(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
+    CampsiteStreamCheck::check(
+        QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
     return 0;
 }
