@@ -40,7 +40,8 @@ inline QByteArray bmpFile(int width, int height, int seed)
     return file;
 }
 
-/// The objects of the large campsite, in a layout area of about 1900 x 1400.
+/// The objects of the large campsite, all within the layout area (539 x 465),
+/// overlapping in rows, so that painting it draws every one of them.
 inline QList<CampsiteObject> objects()
 {
     QList<Picture> small;
@@ -52,7 +53,7 @@ inline QList<CampsiteObject> objects()
     objects.reserve(10000);
     for (int i = 0; i < 10000; ++i) {
         CampsiteObject object;
-        const QPoint at(8 * (i % 240), 8 * (i / 240 % 170));
+        const QPoint at(8 * (i % 56), 8 * (i / 56 % 52));
         if (i % 10 == 9) {
             object.kind = CampsiteObject::Kind::Label;
             object.name = QStringLiteral("Label%1").arg(i + 2);
