@@ -108,4 +108,22 @@ file_dialog "Open" "$WORK/resaved.gnd"
 click 686 64
 file_dialog "Save As" "$WORK/resaved-again.gnd"
 cmp -s "$WORK/resaved.gnd" "$WORK/resaved-again.gnd" || fail "opening and saving again changed the file"
+
+# A file that cannot be read, named at start: the window comes up empty and the error box says so.
+kill "$first_pid" "$second_pid"
+start_program pitchgrid "$WORK/missing.gnd"
+window=$(window_of "$PROGRAM_PID")
+for _ in $(seq 50); do
+    [ "$(xdotool search --all --onlyvisible --pid "$PROGRAM_PID" --name '^Tentwise$' | wc -l)" -ge 2 ] && break
+    sleep 0.1
+done
+sleep 0.5
+screenshot "$WORK/missing.png"
+box=$(xdotool search --all --onlyvisible --pid "$PROGRAM_PID" --name '^Tentwise$' | grep -v "^$window\$" | head -1)
+[ -n "$box" ] || fail "no error box for a missing file"
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key Return
+sleep 0.5
+[ "$(xdotool search --all --onlyvisible --pid "$PROGRAM_PID" --name '^Tentwise$' | wc -l)" = 1 ] ||
+    fail "the error box did not close"
 echo "campsite_files: passed"
