@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "arrowbutton.h"
+#include "campsitefile.h"
 #include "dialogs.h"
 #include "dsn8register.h"
 #include "dsnbutton.h"
@@ -12,6 +13,7 @@
 #include "failure.h"
 #include "fernwick.h"
 #include "inspectorrows.h"
+#include "layouttransfer.h"
 
 #include <QFile>
 #include <QLabel>
@@ -144,6 +146,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     SpeedButton1->setGeometry(666, 88, 41, 41);
     SpeedButton1->setToolTip(QStringLiteral("About..."));
     connect(SpeedButton1, &QToolButton::clicked, this, guarded([this] { SpeedButton1Click(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
+    OpenDialog1.filter = SaveDialog1.filter = CampsiteFile::dialogFilter();
+    OpenDialog1.defaultSuffix = SaveDialog1.defaultSuffix = CampsiteFile::defaultSuffix();
+    OpenDialog1.mustExist = false;
 
     DsnDpstPanel = new QWidget(this);
     DsnDpstPanel->setObjectName(QStringLiteral("DsnDpstPanel"));
@@ -231,6 +238,29 @@ void TForm1::SpeedButton1Click()
         this, applicationTitle(),
         QStringLiteral("Tentwise\nA campsite layout designer by Fernwick Scout Software"),
         Dialogs::Icon::None);
+}
+
+void TForm1::BitBtn1Click()
+{
+    const std::optional<QString> fileName = Dialogs::instance().openFileName(this, OpenDialog1);
+    if (!fileName)
+        return;
+    OpenDialog1.fileName = *fileName;
+    openCampsite(*fileName);
+}
+
+void TForm1::BitBtn2Click()
+{
+    const std::optional<QString> fileName = Dialogs::instance().saveFileName(this, SaveDialog1);
+    if (!fileName)
+        return;
+    SaveDialog1.fileName = *fileName;
+    LayoutTransfer(*Dsn8Register1, *DsnStage1).Save(*fileName);
+}
+
+void TForm1::openCampsite(const QString& fileName)
+{
+    LayoutTransfer(*Dsn8Register1, *DsnStage1).Load(fileName);
 }
 
 void TForm1::showEvent(QShowEvent* event)

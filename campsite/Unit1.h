@@ -1,6 +1,7 @@
 #pragma once
 
 #include "campsiteobject.h"
+#include "dialogs.h"
 
 #include <QWidget>
 
@@ -44,6 +45,9 @@ public:
     QWidget* DsnDpstPanel;
     TDsn8Register* Dsn8Register1;
     TDsnInspector* DsnInspector1;
+    /// The open and save dialogs' settings; each remembers the last name chosen in it.
+    Dialogs::FileRequest OpenDialog1;
+    Dialogs::FileRequest SaveDialog1;
 
     /// The hidden prototype objects the palette buttons copy, by object name
     /// (case ignored); nullptr for a name that is none of them.
@@ -51,6 +55,11 @@ public:
 
     void FormShow();
     void SpeedButton1Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+    /// Replaces the layout area's objects with the campsite of \a fileName.
+    void openCampsite(const QString& fileName);
 
 protected:
     void showEvent(QShowEvent* event) override;

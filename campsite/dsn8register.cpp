@@ -5,8 +5,10 @@
 #include "dsninspector.h"
 #include "dsnpanel.h"
 #include "dsnstage.h"
+#include "errorreport.h"
 #include "gridrules.h"
 #include "inspectorrows.h"
+#include "layouttransfer.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -159,11 +161,20 @@ void TDsn8Register::refresh()
         m_inspector->selectionModified();
 }
 
-void TDsn8Register::copySelectionToClipboard() {}
+void TDsn8Register::copySelectionToClipboard()
+{
+    runHandler([this] { LayoutTransfer(*this, *m_stage).Copy(); });
+}
 
-void TDsn8Register::cutSelectionToClipboard() {}
+void TDsn8Register::cutSelectionToClipboard()
+{
+    runHandler([this] { LayoutTransfer(*this, *m_stage).Cut(); });
+}
 
-void TDsn8Register::pasteFromClipboard() {}
+void TDsn8Register::pasteFromClipboard()
+{
+    runHandler([this] { LayoutTransfer(*this, *m_stage).Paste(); });
+}
 
 void TDsn8Register::selectionChanged()
 {

@@ -75,9 +75,8 @@ public:
     /// were changed from outside.
     void refresh();
 
-    /// The clipboard operations of the keys Ctrl+C, Ctrl+X and Ctrl+V. They are
-    /// the campsite file and clipboard work's (issue 5) to fill in; until then
-    /// the keys do nothing.
+    /// The clipboard operations of the keys Ctrl+C, Ctrl+X and Ctrl+V (see
+    /// LayoutTransfer); a failure is reported in the error box.
     void copySelectionToClipboard();
     void cutSelectionToClipboard();
     void pasteFromClipboard();

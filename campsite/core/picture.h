@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QImage>
 
 #include <memory>
@@ -20,6 +21,9 @@ public:
     /// The picture of a picture block; a null picture when the block is not a
     /// readable "TBitmap" block.
     static Picture fromBlock(const QByteArray& block);
+    /// The same for a block that lies in a larger buffer (a file being read):
+    /// the bytes are copied only when no living picture has them already.
+    static Picture fromBlock(QByteArrayView block);
     /// The picture of a complete BMP file (wrapped in a "TBitmap" block).
     static Picture fromBmpFile(const QByteArray& bmpFile);
 
@@ -34,5 +38,7 @@ public:
     struct Shared; ///< the block and its decoded image, shared by equal pictures
 
 private:
+    static Picture fromBlock(QByteArrayView block, const QByteArray* owner);
+
     std::shared_ptr<const Shared> m_shared;
 };
