@@ -1,0 +1,52 @@
+#include "pageexport.h"
+
+#include "emfwriter.h"
+#include "failure.h"
+#include "jpegencoder.h"
+#include "pagefilename.h"
+#include "savefile.h"
+
+#include <QIODevice>
+#include <QPainter>
+
+
+QImage PageExport::bitmap(const PageRecording& page)
+{
+    const PageMetrics& metrics = page.metrics();
+    QImage image(metrics.sheetDots, QImage::Format_RGB32);
+    if (image.isNull())
+        throw Failure(QStringLiteral("Out of memory"));
+    image.setDotsPerMeterX(qRound(metrics.dpiX / 0.0254));
+    image.setDotsPerMeterY(qRound(metrics.dpiY / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    page.play(painter);
+    return image;
+}
+
+QByteArray PageExport::jpeg(const PageRecording& page)
+{
+    return JpegEncoder::encode(bitmap(page), kJpegQuality, qRound(page.metrics().dpiX));
+}
+
+void PageExport::saveAllJpeg(const std::vector<std::unique_ptr<PageRecording>>& pages, const QString& chosen)
+{
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const QImage image = bitmap(*pages[i]);
+        const int dpi = qRound(pages[i]->metrics().dpiX);
+        saveFile(pageFileName(chosen, int(i) + 1, QStringLiteral(".JPG")), [&](QIODevice& device) {
+            return JpegEncoder::write(image, device, kJpegQuality, dpi, nullptr);
+        });
+    }
+}
+
+void PageExport::saveAllEmf(const std::vector<std::unique_ptr<PageRecording>>& pages, const QString& chosen)
+{
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const QByteArray emf = EmfWriter::write(*pages[i]);
+        saveFile(pageFileName(chosen, int(i) + 1, QStringLiteral(".EMF")),
+                 [&](QIODevice& device) { return device.write(emf) == emf.size(); });
+    }
+}
