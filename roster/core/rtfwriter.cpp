@@ -77,10 +77,8 @@ QByteArray RtfWriter::escape(const QString& text)
         // \uN takes a signed 16-bit number; one fallback character follows (\uc1).
         out += "\\u" + QByteArray::number(int(static_cast<int16_t>(unit)));
         const unsigned char fallback = windows1252(unit);
-        if (fallback)
-            out += "\\'" + QByteArray::number(fallback, 16).rightJustified(2, '0');
-        else
-            out += '?';
+        // A bare "?" would do, but some readers then drop a blank that follows it.
+        out += "\\'" + QByteArray::number(fallback ? fallback : '?', 16).rightJustified(2, '0');
     }
     return out;
 }

@@ -25,6 +25,6 @@ public:
     /// made, "Failed to Save Stream" when writing it fails.
     static void save(const QTextDocument& document, const QString& fileName);
 
-    /// \a text as RTF text: control characters escaped, non-ASCII as "\uN?".
+    /// \a text as RTF text: control characters escaped, non-ASCII as "\uN" and a fallback.
     static QByteArray escape(const QString& text);
 };
