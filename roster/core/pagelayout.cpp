@@ -20,6 +20,8 @@ public:
         m_document->setDocumentMargin(0);
         m_document->documentLayout()->setPaintDevice(&m_device);
         m_document->setTextWidth(width);
+        // The layout runs lazily; asking for the size completes it.
+        m_document->documentLayout()->documentSize();
     }
 
     bool fits(const PageMetrics& metrics, double width) const
