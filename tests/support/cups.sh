@@ -75,8 +75,11 @@ EOF
     done
     [ -n "$ready" ] || { cat "$dir/logs/"* >&2 || true; die "cupsd did not start"; }
     if [ -n "$queue" ]; then
-        lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ||
+        lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null ||
             die "lpadmin failed"
+        # pdftocairo keeps the text of the PDF readable (pdftotext) through the
+        # PostScript step; the other renderers turn it into glyph numbers.
+        lpadmin -p "$queue" -o pdftops-renderer-default=pdftocairo || die "lpadmin -o failed"
         lpadmin -d "$queue" || die "lpadmin -d failed"
         ready=
         for _ in $(seq 100); do
