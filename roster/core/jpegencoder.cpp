@@ -64,25 +64,15 @@ void errorExit(j_common_ptr info)
 
 bool JpegEncoder::write(const QImage& source, QIODevice& device, int quality, int dpi, QString* error)
 {
-    // Rows are handed to libjpeg as they are stored where it can read them.
-    QImage image = source;
-    J_COLOR_SPACE space = JCS_EXT_BGRX;
-    int components = 4;
-    switch (image.format()) {
-    case QImage::Format_RGB32:
-    case QImage::Format_ARGB32:
-        space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
-        break;
-    case QImage::Format_RGB888:
-        space = JCS_RGB;
-        components = 3;
-        break;
-    default:
-        image = source.convertToFormat(QImage::Format_RGB32);
-        space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
-        break;
-    }
+    const QImage image = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+                             ? source
+                             : source.convertToFormat(QImage::Format_RGB32);
+    return writeRows(image.size(), [&](int y) { return image.constScanLine(y); }, device, quality, dpi, error);
+}
 
+bool JpegEncoder::writeRows(QSize size, const std::function<const uchar*(int y)>& row, QIODevice& device,
+                            int quality, int dpi, QString* error)
+{
     jpeg_compress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.manager);
@@ -101,10 +91,11 @@ bool JpegEncoder::write(const QImage& source, QIODevice& device, int quality, in
     destination->manager.term_destination = termDestination;
     info.dest = &destination->manager;
 
-    info.image_width = JDIMENSION(image.width());
-    info.image_height = JDIMENSION(image.height());
-    info.input_components = components;
-    info.in_color_space = space;
+    info.image_width = JDIMENSION(size.width());
+    info.image_height = JDIMENSION(size.height());
+    // 32-bit RGB as Qt stores it: B, G, R, X in memory on little-endian machines.
+    info.input_components = 4;
+    info.in_color_space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     info.density_unit = 1; // dots per inch
@@ -112,8 +103,8 @@ bool JpegEncoder::write(const QImage& source, QIODevice& device, int quality, in
     info.Y_density = info.X_density;
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(int(info.next_scanline)));
-        jpeg_write_scanlines(&info, &row, 1);
+        JSAMPROW line = const_cast<JSAMPROW>(row(int(info.next_scanline)));
+        jpeg_write_scanlines(&info, &line, 1);
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);

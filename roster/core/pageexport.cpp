@@ -33,11 +33,36 @@ QByteArray PageExport::jpeg(const PageRecording& page)
 
 void PageExport::saveAllJpeg(const std::vector<std::unique_ptr<PageRecording>>& pages, const QString& chosen)
 {
+    // Each page goes to the encoder in bands of rows, drawn as it asks for
+    // them: the whole sheet's bitmap never needs to exist at once.
+    constexpr int kBandRows = 64;
+    QImage band;
     for (size_t i = 0; i < pages.size(); ++i) {
-        const QImage image = bitmap(*pages[i]);
-        const int dpi = qRound(pages[i]->metrics().dpiX);
+        const PageRecording& page = *pages[i];
+        const QSize sheet = page.metrics().sheetDots;
+        if (sheet.isEmpty())
+            throw Failure(QStringLiteral("Failed to Save Stream"));
+        if (band.width() != sheet.width()) {
+            band = QImage(sheet.width(), kBandRows, QImage::Format_RGB32);
+            if (band.isNull())
+                throw Failure(QStringLiteral("Out of memory"));
+        }
+        int bandTop = -kBandRows;
+        const auto row = [&](int y) {
+            if (y >= bandTop + kBandRows) {
+                bandTop = y - y % kBandRows;
+                band.fill(Qt::white);
+                QPainter painter(&band);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setRenderHint(QPainter::TextAntialiasing);
+                painter.translate(0, -bandTop);
+                page.play(painter, QRectF(0, bandTop, sheet.width(), kBandRows));
+            }
+            return band.constScanLine(y - bandTop);
+        };
+        const int dpi = qRound(page.metrics().dpiX);
         saveFile(pageFileName(chosen, int(i) + 1, QStringLiteral(".JPG")), [&](QIODevice& device) {
-            return JpegEncoder::write(image, device, kJpegQuality, dpi, nullptr);
+            return JpegEncoder::writeRows(sheet, row, device, kJpegQuality, dpi, nullptr);
         });
     }
 }

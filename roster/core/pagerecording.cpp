@@ -120,12 +120,37 @@ int PageRecording::metric(PaintDeviceMetric metric) const
     return 0;
 }
 
-void PageRecording::play(QPainter& painter) const
+void PageRecording::play(QPainter& painter) const { play(painter, QRectF()); }
+
+namespace {
+
+/// Where a command may leave ink, generously.
+QRectF reach(const PageRecording::Command& command, double sheetWidth)
+{
+    if (const auto* text = std::get_if<PageRecording::Text>(&command)) {
+        // Ascent and descent stay within two character heights; the width is not measured.
+        const double height = text->pixelSize;
+        return QRectF(0, text->baseline.y() - 2 * height, sheetWidth + 1, 4 * height);
+    }
+    if (const auto* fill = std::get_if<PageRecording::Fill>(&command))
+        return fill->path.boundingRect().adjusted(-1, -1, 1, 1);
+    if (const auto* stroke = std::get_if<PageRecording::Stroke>(&command)) {
+        const double pen = std::max(stroke->pen.widthF(), 1.0) * 4;
+        return stroke->path.boundingRect().adjusted(-pen, -pen, pen, pen);
+    }
+    return std::get<PageRecording::Bitmap>(command).target.adjusted(-1, -1, 1, 1);
+}
+
+} // namespace
+
+void PageRecording::play(QPainter& painter, const QRectF& visible) const
 {
     // Fonts are set by their size in this recording's dots: translate that into
     // the target device's points, so the painter's scale alone decides the size.
     const double targetDpi = painter.device() ? painter.device()->logicalDpiY() : 96;
     for (const Command& command : m_commands) {
+        if (!visible.isNull() && !reach(command, m_metrics.sheetDots.width()).intersects(visible))
+            continue;
         if (const auto* text = std::get_if<Text>(&command)) {
             QFont font = text->font;
             font.setPointSizeF(std::max(text->pixelSize, 0.01) * 72.0 / targetDpi);

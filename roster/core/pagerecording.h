@@ -66,6 +66,8 @@ public:
     /// Draws the recording onto \a painter, one sheet dot onto one unit of the
     /// painter's current coordinates.
     void play(QPainter& painter) const;
+    /// The same, leaving out commands that lie wholly outside \a visible (sheet dots).
+    void play(QPainter& painter, const QRectF& visible) const;
     /// Draws the recording scaled into \a box (painter units), keeping its
     /// proportions, from the box's top-left corner.
     void playInto(QPainter& painter, const QRectF& box) const;
