@@ -28,7 +28,10 @@ QTextCursor endCursor(QTextDocument* document)
 
 } // namespace
 
-RosterDocument::RosterDocument(QTextDocument* document) : m_document(document) {}
+RosterDocument::RosterDocument(QTextDocument* document, qsizetype capacity)
+    : m_document(document), m_capacity(capacity)
+{
+}
 
 void RosterDocument::clear()
 {
@@ -44,7 +47,7 @@ void RosterDocument::appendLine(const QString& text)
     qsizetype added = 0;
     for (const QString& line : lines)
         added += line.size() + 1;
-    if (m_document->characterCount() + added > kCapacity)
+    if (m_document->characterCount() + added > m_capacity)
         throw Failure(QStringLiteral("RichEdit line insertion error"));
 
     QTextCursor cursor = endCursor(m_document);

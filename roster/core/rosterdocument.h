@@ -21,7 +21,8 @@ public:
     /// Most characters the document takes; an append beyond it fails whole.
     static constexpr qsizetype kCapacity = 64 * 1024 * 1024;
 
-    explicit RosterDocument(QTextDocument* document);
+    /// Works on \a document, which takes at most \a capacity characters.
+    explicit RosterDocument(QTextDocument* document, qsizetype capacity = kCapacity);
 
     /// Removes all text; the current style becomes plain.
     void clear();
@@ -36,6 +37,7 @@ public:
 
 private:
     QTextDocument* m_document;
+    qsizetype m_capacity;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(RosterDocument::Style)

@@ -27,7 +27,7 @@ TTextOptions::TTextOptions()
 
 QString TTextOptions::creditLine()
 {
-    return QStringLiteral("Printed with Patrolia, made by Fernwick Software");
+    return QStringLiteral("Printed with Patrolia, made by Fernwick Scout Software");
 }
 
 QString TTextOptions::pageNumberLine(int page) const

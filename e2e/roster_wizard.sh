@@ -1,0 +1,52 @@
+# A user walks the roster wizard: types a title, ticks a day and a meal, adds two
+# scouts and a meal through the prompts, writes snacks and drinks, composes, and
+# copies the roster out of the editor.
+source "$(dirname "$0")/lib.sh"
+start_x
+start_program dutyroll
+win=$(wait_window Patrolia)
+sleep 0.3
+[ "$(cat "$FERNWICK_SPLASH_LOG")" = "Splash visible-windows=0" ] || fail "splash log: $(cat "$FERNWICK_SPLASH_LOG")"
+eval "$(xdotool getwindowgeometry --shell "$win")"
+OX=$X OY=$Y
+
+# click PAGE_X PAGE_Y: a click at a point of the notebook page
+click() { xdotool mousemove $((OX + 8 + $1)) $((OY + 8 + $2)) click 1; sleep 0.3; }
+# prompt TITLE TEXT: answers the input prompt titled TITLE
+prompt() {
+    local id
+    id=$(wait_window "$1") # a pattern: brackets escaped
+    xdotool windowactivate --sync "$id" 2>/dev/null || true
+    sleep 0.2
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+    sleep 0.3
+}
+
+click 388 276                                  # "Click Here to continue"
+click 100 34                                   # the title field
+xdotool key ctrl+a && xdotool type --delay 20 "Trail Patrol Roster"
+click 22 96                                    # Sunday
+click 220 280                                  # continue
+click 14 64                                    # Dinner
+click 212 140; prompt "Scout Name \\(First\\) \\(Last\\)" "Alex"
+click 212 140; prompt "Scout Name \\(First\\) \\(Last\\)" "Jordan"
+click 484 220; prompt "Dinner-Type meal" "Chili"
+screenshot "$WORK/page2.png"
+click 492 288                                  # continue
+click 200 60; xdotool type --delay 20 "Trail mix"
+click 200 200; xdotool type --delay 20 "Water"
+click 492 284                                  # continue: composes
+screenshot "$WORK/page4.png"
+click 200 120                                  # into the roster editor
+xdotool key ctrl+a ctrl+c
+sleep 0.3
+copied=$(xclip -o -selection clipboard | sed -E 's/^(Cook|Cleanup): (Alex|Jordan)$/\1: <scout>/')
+expected=$(printf '%s\n' "Trail Patrol Roster" "" "" "Sunday" "[Dinner]" "Cook: <scout>" "Cleanup: <scout>" "" \
+    "Meals" "" "Sunday" "[Dinner]" "Chili" "" "" "Snacks" "Trail mix" "" "Drinks" "Water")
+if [ "$copied" != "$expected" ]; then
+    diff <(echo "$expected") <(echo "$copied") >&2 || true
+    fail "the copied roster differs"
+fi
+[ "$(wc -l < "$FERNWICK_SPLASH_LOG")" -eq 1 ] || fail "Splash was called more than once"
+echo "roster_wizard: passed"
