@@ -2,7 +2,10 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
+#include <QTextCursor>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -11,6 +14,35 @@
 
 namespace {
 
+/// Font heights given in pixels are screen pixels: turn them into points at the
+/// screen's density, so that on a page of any density a font keeps its size.
+void keepPointSizes(QTextDocument& document)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen && screen->logicalDotsPerInchY() > 0 ? screen->logicalDotsPerInchY() : 96.0;
+    QFont font = document.defaultFont();
+    if (font.pixelSize() > 0) {
+        font.setPointSizeF(font.pixelSize() * 72.0 / dpi);
+        document.setDefaultFont(font);
+    }
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            if (!format.hasProperty(QTextFormat::FontPixelSize))
+                continue;
+            const int pixels = format.intProperty(QTextFormat::FontPixelSize);
+            format.clearProperty(QTextFormat::FontPixelSize);
+            if (pixels > 0)
+                format.setFontPointSize(pixels * 72.0 / dpi);
+            QTextCursor cursor(&document);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+}
+
 /// The document laid out for one reference device, at the body's width.
 class FlowedDocument {
 public:
@@ -18,6 +50,7 @@ public:
         : m_document(source.clone()), m_device(metrics), m_metrics(metrics), m_width(width)
     {
         m_document->setDocumentMargin(0);
+        keepPointSizes(*m_document);
         m_document->documentLayout()->setPaintDevice(&m_device);
         m_document->setTextWidth(width);
         // The layout runs lazily; asking for the size completes it.

@@ -66,6 +66,12 @@ public:
         text.strikeOut = font.strikeOut();
         // The painter draws decorations itself, after the text.
         text.font = font;
+        // Mark what the text was drawn in as set, so no painter's default
+        // font fills it in on playback (formats leave the family unset).
+        text.font.setFamily(font.family());
+        text.font.setFamilies(font.families());
+        text.font.setWeight(font.weight());
+        text.font.setItalic(font.italic());
         text.font.setUnderline(false);
         text.font.setStrikeOut(false);
         text.font.setOverline(false);

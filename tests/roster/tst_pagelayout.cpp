@@ -2,6 +2,8 @@
 #include "rosterdocument.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -207,6 +209,28 @@ private slots:
         const PageLayout::Result result = layOut(document, PageMetrics::letterAt(96));
         QCOMPARE(result.pages.size(), size_t(3));
         QCOMPARE(result.pageStarts, (QList<int>{0, 2, 4}));
+    }
+
+    void fontsKeepTheirFamilyAndTheirSizeOnThePage()
+    {
+        // The editor's own font, its height in screen pixels, and no family in the formats.
+        QTextDocument document;
+        QFont serif(QStringLiteral("Liberation Serif"));
+        serif.setPixelSize(13);
+        document.setDefaultFont(serif);
+        RosterDocument roster(&document);
+        roster.setStyle(RosterDocument::Underline);
+        roster.appendLine(QStringLiteral("Meals"));
+        const PageLayout::Result result = layOut(document, PageMetrics::letterAt(300));
+        const auto texts = textsOf(*result.pages[0]);
+        QCOMPARE(texts.size(), 2);
+        const PageRecording::Text* meals = texts[1];
+        // Played onto a painter with another font, the text keeps its own family.
+        QCOMPARE(meals->font.resolve(QFont(QStringLiteral("Liberation Mono"))).family(),
+                 QStringLiteral("Liberation Serif"));
+        QVERIFY(meals->underline);
+        const double screenDpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+        QCOMPARE(meals->pixelSize, 13 * 72.0 / screenDpi * 300 / 72.0);
     }
 
     void longLinesWrapToTheBodyWidth()
