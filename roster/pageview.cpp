@@ -76,13 +76,15 @@ QSizeF PageView::sheetSize() const
 double PageView::fitToPageZoom() const
 {
     const double inchesHigh = m_page ? m_page->metrics().heightInches() : 11.0;
-    return std::clamp((viewport()->height() - 2 * kMargin) / (inchesHigh * logicalDpiY()), kMinZoom, kMaxZoom);
+    return std::clamp((viewport()->height() - 2 * kMargin) / (inchesHigh * logicalDpiY()), kMinZoom,
+                      kMaxZoom);
 }
 
 double PageView::fitToWidthZoom() const
 {
     const double inchesWide = m_page ? m_page->metrics().widthInches() : 8.5;
-    return std::clamp((viewport()->width() - 2 * kMargin) / (inchesWide * logicalDpiX()), kMinZoom, kMaxZoom);
+    return std::clamp((viewport()->width() - 2 * kMargin) / (inchesWide * logicalDpiX()), kMinZoom,
+                      kMaxZoom);
 }
 
 void PageView::updateScrollBars()
@@ -123,7 +125,8 @@ void PageView::centreOn(QPointF fraction)
     const QSize view = viewport()->size();
     horizontalScrollBar()->setValue(
         int(std::lround(kMargin + fraction.x() * sheet.width() - view.width() / 2.0)));
-    verticalScrollBar()->setValue(int(std::lround(kMargin + fraction.y() * sheet.height() - view.height() / 2.0)));
+    verticalScrollBar()->setValue(
+        int(std::lround(kMargin + fraction.y() * sheet.height() - view.height() / 2.0)));
     viewport()->update();
 }
 
@@ -141,7 +144,7 @@ void PageView::paintEvent(QPaintEvent*)
         painter.save();
         painter.setClipRect(sheet);
         m_page->playInto(painter, QRectF(sheet.topLeft(), QSizeF(kBoxWidth * pixelsPerInchX,
-                                                                  kBoxHeight * pixelsPerInchY)));
+                                                                 kBoxHeight * pixelsPerInchY)));
         painter.restore();
     }
     if (m_grid) {
@@ -167,7 +170,10 @@ void PageView::resizeEvent(QResizeEvent* event)
     emit resized();
 }
 
-void PageView::scrollContentsBy(int, int) { viewport()->update(); }
+void PageView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
 
 void PageView::mousePressEvent(QMouseEvent* event)
 {

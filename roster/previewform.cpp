@@ -63,22 +63,23 @@ void drawLens(QPainter& painter)
 
 const QStringList& TPreviewForm::zoomEntries()
 {
-    static const QStringList entries{QStringLiteral("Fit To Page"), QStringLiteral("Fit To Width"),
-                                     QStringLiteral("Custom"),      QStringLiteral("25%"),
-                                     QStringLiteral("50%"),         QStringLiteral("75%"),
-                                     QStringLiteral("100%"),        QStringLiteral("125%"),
-                                     QStringLiteral("150%"),        QStringLiteral("200%"),
-                                     QStringLiteral("300%"),        QStringLiteral("400%")};
+    static const QStringList entries{
+        QStringLiteral("Fit To Page"), QStringLiteral("Fit To Width"), QStringLiteral("Custom"),
+        QStringLiteral("25%"),         QStringLiteral("50%"),          QStringLiteral("75%"),
+        QStringLiteral("100%"),        QStringLiteral("125%"),         QStringLiteral("150%"),
+        QStringLiteral("200%"),        QStringLiteral("300%"),         QStringLiteral("400%")};
     return entries;
 }
 
-QToolButton* TPreviewForm::addButton(QWidget* bar, const QString& text, const QString& hint, const QIcon& icon)
+QToolButton* TPreviewForm::addButton(QWidget* bar, const QString& text, const QString& hint,
+                                     const QIcon& icon)
 {
     auto* button = new QToolButton(bar);
     button->setText(text);
     if (!icon.isNull()) {
         button->setIcon(icon);
-        button->setToolButtonStyle(text.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+        button->setToolButtonStyle(text.isEmpty() ? Qt::ToolButtonIconOnly
+                                                  : Qt::ToolButtonTextBesideIcon);
     }
     button->setToolTip(hint);
     button->setStatusTip(hint);
@@ -106,17 +107,19 @@ TPreviewForm::TPreviewForm(TPreviewPrinter& printer, QWidget* parent)
     toolBar->setIconSize(QSize(20, 20));
     layout->addWidget(toolBar);
     const QStyle* look = style();
-    PrintBut = addButton(toolBar, QStringLiteral("&Print..."), QStringLiteral("Print the Current Document"),
-                         drawnIcon([](QPainter& p) {
+    PrintBut = addButton(toolBar, QStringLiteral("&Print..."),
+                         QStringLiteral("Print the Current Document"), drawnIcon([](QPainter& p) {
                              drawSheet(p, QRectF(5, 2, 10, 7));
                              p.setBrush(QColor(150, 150, 150));
                              p.drawRoundedRect(QRectF(2, 8, 16, 7), 1.5, 1.5);
                              drawSheet(p, QRectF(5, 13, 10, 5));
                          }));
     toolBar->addSeparator();
-    PrevPageBut = addButton(toolBar, QStringLiteral("Pre&v"), QStringLiteral("Move to Previous Page in Document"),
+    PrevPageBut = addButton(toolBar, QStringLiteral("Pre&v"),
+                            QStringLiteral("Move to Previous Page in Document"),
                             look->standardIcon(QStyle::SP_ArrowLeft));
-    NextPageBut = addButton(toolBar, QStringLiteral("&Next"), QStringLiteral("Advance to Next Page in Document"),
+    NextPageBut = addButton(toolBar, QStringLiteral("&Next"),
+                            QStringLiteral("Advance to Next Page in Document"),
                             look->standardIcon(QStyle::SP_ArrowRight));
     toolBar->addSeparator();
     ZoomBox = new QComboBox(toolBar);
@@ -156,13 +159,14 @@ TPreviewForm::TPreviewForm(TPreviewPrinter& printer, QWidget* parent)
                                p.setPen(QPen(QColor(40, 40, 40), 1.4));
                                drawLens(p);
                            }));
-    HandCursorBut = addButton(toolBar, {}, QStringLiteral("Selects the Hand Tool to pan across the Page"),
-                              drawnIcon([](QPainter& p) {
-                                  p.setBrush(QColor(250, 220, 180));
-                                  p.drawRoundedRect(QRectF(5, 8, 10, 10), 3, 3);
-                                  for (double x : {5.5, 8.0, 10.5, 13.0})
-                                      p.drawRoundedRect(QRectF(x, 2.5, 2.5, 8), 1.2, 1.2);
-                              }));
+    HandCursorBut =
+        addButton(toolBar, {}, QStringLiteral("Selects the Hand Tool to pan across the Page"),
+                  drawnIcon([](QPainter& p) {
+                      p.setBrush(QColor(250, 220, 180));
+                      p.drawRoundedRect(QRectF(5, 8, 10, 10), 3, 3);
+                      for (double x : {5.5, 8.0, 10.5, 13.0})
+                          p.drawRoundedRect(QRectF(x, 2.5, 2.5, 8), 1.2, 1.2);
+                  }));
     for (QToolButton* tool : {ZoomCursorBut, spdNewZoom, HandCursorBut}) {
         tool->setCheckable(true);
         tool->setAutoExclusive(true);
@@ -179,7 +183,8 @@ TPreviewForm::TPreviewForm(TPreviewPrinter& printer, QWidget* parent)
     Close1 = PopupMenu->addAction(QStringLiteral("C&lose"));
     spdMenu->setMenu(PopupMenu);
     spdMenu->setPopupMode(QToolButton::InstantPopup);
-    CloseBut = addButton(toolBar, QStringLiteral("&Close"), QStringLiteral("Close the Print Preview window"),
+    CloseBut = addButton(toolBar, QStringLiteral("&Close"),
+                         QStringLiteral("Close the Print Preview window"),
                          look->standardIcon(QStyle::SP_DialogCloseButton));
 
     m_view = new PageView(this);
@@ -195,7 +200,8 @@ TPreviewForm::TPreviewForm(TPreviewPrinter& printer, QWidget* parent)
                                look->standardIcon(QStyle::SP_MediaSkipBackward));
     PrevPageSpeed = addButton(navigation, {}, QStringLiteral("Move to Previous Page in Document"),
                               look->standardIcon(QStyle::SP_MediaSeekBackward));
-    PageNumSpeed = addButton(navigation, QStringLiteral("#"), QStringLiteral("Go to Page by Page Number"));
+    PageNumSpeed =
+        addButton(navigation, QStringLiteral("#"), QStringLiteral("Go to Page by Page Number"));
     NextPageSpeed = addButton(navigation, {}, QStringLiteral("Advance to Next Page in Document"),
                               look->standardIcon(QStyle::SP_MediaSeekForward));
     LastPageSpeed = addButton(navigation, {}, QStringLiteral("Go to Last Page in Document"),
@@ -214,7 +220,8 @@ TPreviewForm::TPreviewForm(TPreviewPrinter& printer, QWidget* parent)
     connect(NextPageBut, &QToolButton::clicked, this, guarded([this] { NextPageButClick(); }));
     connect(PrevPageSpeed, &QToolButton::clicked, this, guarded([this] { PrevPageButClick(); }));
     connect(NextPageSpeed, &QToolButton::clicked, this, guarded([this] { NextPageButClick(); }));
-    connect(FirstPageSpeed, &QToolButton::clicked, this, guarded([this] { FirstPageSpeedClick(); }));
+    connect(FirstPageSpeed, &QToolButton::clicked, this,
+            guarded([this] { FirstPageSpeedClick(); }));
     connect(LastPageSpeed, &QToolButton::clicked, this, guarded([this] { LastPageSpeedClick(); }));
     connect(PageNumSpeed, &QToolButton::clicked, this, guarded([this] { PageNumSpeedClick(); }));
     connect(ZoomBox, &QComboBox::activated, this, guarded([this] { ZoomBoxChange(); }));
@@ -256,7 +263,10 @@ TPreviewForm::TPreviewForm(TPreviewPrinter& printer, QWidget* parent)
     PrintBut->setFocus();
 }
 
-double TPreviewForm::zoomFactor() const { return m_view->zoom(); }
+double TPreviewForm::zoomFactor() const
+{
+    return m_view->zoom();
+}
 
 bool TPreviewForm::event(QEvent* event)
 {
@@ -272,7 +282,8 @@ void TPreviewForm::showPage(int index)
     const int count = m_printer.PageCount();
     m_current = count == 0 ? 0 : std::clamp(index, 0, count - 1);
     m_view->setPage(count == 0 ? nullptr : &m_printer.page(m_current));
-    CurPageLabel->setText(QStringLiteral("Page %1 of %2").arg(count == 0 ? 0 : m_current + 1).arg(count));
+    CurPageLabel->setText(
+        QStringLiteral("Page %1 of %2").arg(count == 0 ? 0 : m_current + 1).arg(count));
     const bool earlier = m_current > 0;
     const bool later = m_current + 1 < count;
     PrevPageBut->setEnabled(earlier);
@@ -318,10 +329,22 @@ void TPreviewForm::PrintButClick()
     m_view->viewport()->update();
 }
 
-void TPreviewForm::FirstPageSpeedClick() { showPage(0); }
-void TPreviewForm::PrevPageButClick() { showPage(m_current - 1); }
-void TPreviewForm::NextPageButClick() { showPage(m_current + 1); }
-void TPreviewForm::LastPageSpeedClick() { showPage(m_printer.PageCount() - 1); }
+void TPreviewForm::FirstPageSpeedClick()
+{
+    showPage(0);
+}
+void TPreviewForm::PrevPageButClick()
+{
+    showPage(m_current - 1);
+}
+void TPreviewForm::NextPageButClick()
+{
+    showPage(m_current + 1);
+}
+void TPreviewForm::LastPageSpeedClick()
+{
+    showPage(m_printer.PageCount() - 1);
+}
 
 void TPreviewForm::PageNumSpeedClick()
 {
@@ -330,7 +353,10 @@ void TPreviewForm::PageNumSpeedClick()
         showPage(form.PageNum->value() - 1);
 }
 
-void TPreviewForm::ZoomBoxChange() { applyZoom(); }
+void TPreviewForm::ZoomBoxChange()
+{
+    applyZoom();
+}
 
 void TPreviewForm::FitPageButClick()
 {
@@ -344,15 +370,30 @@ void TPreviewForm::FitWidthButClick()
     applyZoom();
 }
 
-void TPreviewForm::GridButClick() { m_view->setGrid(GridBut->isChecked()); }
-void TPreviewForm::ZoomCursorButClick() { m_view->setTool(PageView::Tool::Zoom); }
-void TPreviewForm::spdNewZoomClick() { m_view->setTool(PageView::Tool::RectangleZoom); }
-void TPreviewForm::HandCursorButClick() { m_view->setTool(PageView::Tool::Hand); }
+void TPreviewForm::GridButClick()
+{
+    m_view->setGrid(GridBut->isChecked());
+}
+void TPreviewForm::ZoomCursorButClick()
+{
+    m_view->setTool(PageView::Tool::Zoom);
+}
+void TPreviewForm::spdNewZoomClick()
+{
+    m_view->setTool(PageView::Tool::RectangleZoom);
+}
+void TPreviewForm::HandCursorButClick()
+{
+    m_view->setTool(PageView::Tool::Hand);
+}
 
 void TPreviewForm::SaveEMF1Click()
 {
     const std::optional<QString> name = Dialogs::instance().saveFileName(
-        this, {QStringLiteral("Windows MetaFiles (*.WMF);;All Files (*)"), QStringLiteral("WMF"), {}, false});
+        this, {QStringLiteral("Windows MetaFiles (*.WMF);;All Files (*)"),
+               QStringLiteral("WMF"),
+               {},
+               false});
     if (name)
         PageExport::saveAllEmf(m_printer.pages(), *name);
 }
@@ -360,7 +401,10 @@ void TPreviewForm::SaveEMF1Click()
 void TPreviewForm::SaveJpeg1Click()
 {
     const std::optional<QString> name = Dialogs::instance().saveFileName(
-        this, {QStringLiteral("JPEG Files (*.jpg *.jpeg);;All Files (*)"), QStringLiteral("WMF"), {}, false});
+        this, {QStringLiteral("JPEG Files (*.jpg *.jpeg);;All Files (*)"),
+               QStringLiteral("WMF"),
+               {},
+               false});
     if (name) {
         BusyCursor busy;
         PageExport::saveAllJpeg(m_printer.pages(), *name);

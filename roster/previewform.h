@@ -82,7 +82,8 @@ private:
     void applyZoom();
     void zoomedByTool();
     void updateZoomLabel();
-    QToolButton* addButton(QWidget* bar, const QString& text, const QString& hint, const QIcon& icon = {});
+    QToolButton* addButton(QWidget* bar, const QString& text, const QString& hint,
+                           const QIcon& icon = {});
 
     TPreviewPrinter& m_printer;
     PageView* m_view;

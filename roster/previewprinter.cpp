@@ -25,7 +25,10 @@ void TPreviewPrinter::BeginDoc()
     m_layoutOpen = true;
 }
 
-void TPreviewPrinter::EndDoc() { m_layoutOpen = false; }
+void TPreviewPrinter::EndDoc()
+{
+    m_layoutOpen = false;
+}
 
 TTextOptions TPreviewPrinter::optionsInInches() const
 {
@@ -60,7 +63,8 @@ void TPreviewPrinter::ShowPreview(QWidget* parent)
 {
     if (m_layoutOpen) {
         Dialogs::instance().message(parent, QStringLiteral("Error"),
-                                    QStringLiteral("Error on getting preview form"), Dialogs::Icon::Error);
+                                    QStringLiteral("Error on getting preview form"),
+                                    Dialogs::Icon::Error);
         return;
     }
     TPreviewForm form(*this, parent);

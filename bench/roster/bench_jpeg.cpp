@@ -28,8 +28,8 @@ const PageLayout::Pages& tenPages()
     static const PageLayout::Pages pages = [] {
         QTextDocument document;
         fillLongRoster(document, kPages);
-        PageLayout::Result result =
-            PageLayout::paginate(document, TTextOptions(), [] { return PageMetrics::letterAt(300); });
+        PageLayout::Result result = PageLayout::paginate(document, TTextOptions(),
+                                                         [] { return PageMetrics::letterAt(300); });
         result.pages.resize(kPages);
         return std::move(result.pages);
     }();

@@ -22,7 +22,8 @@ void BM_PageLayout(benchmark::State& state)
     const PageMetrics metrics = PageMetrics::letterAt(1200);
     size_t pages = 0;
     for (auto _ : state) {
-        PageLayout::Result result = PageLayout::paginate(document, TTextOptions(), [&] { return metrics; });
+        PageLayout::Result result =
+            PageLayout::paginate(document, TTextOptions(), [&] { return metrics; });
         pages = result.pages.size();
         benchmark::DoNotOptimize(result);
     }

@@ -22,8 +22,10 @@ inline void fillLongRoster(QTextDocument& document, int pages)
             roster.appendLine(i < lines / 2 ? QStringLiteral("Snacks") : QStringLiteral("Drinks"));
         }
         roster.setStyle(i % 7 == 0 ? RosterDocument::Italic : RosterDocument::Style{});
-        roster.appendLine(QStringLiteral("%1 %2: trail mix, apples, granola bars, cheese crackers").arg(i).arg(
-            i < lines / 2 ? QStringLiteral("snack") : QStringLiteral("drink")));
+        roster.appendLine(
+            QStringLiteral("%1 %2: trail mix, apples, granola bars, cheese crackers")
+                .arg(i)
+                .arg(i < lines / 2 ? QStringLiteral("snack") : QStringLiteral("drink")));
     }
 }
 

@@ -233,13 +233,14 @@ public:
         const QSize dots = metrics.sheetDots;
         const QSize millimetres(int(std::lround(metrics.widthInches() * 25.4)),
                                 int(std::lround(metrics.heightInches() * 25.4)));
-        const QString description = QStringLiteral("Patrolia") + QChar(0) + QStringLiteral("Roster page") +
-                                    QChar(0) + QChar(0);
+        const QString description = QStringLiteral("Patrolia") + QChar(0) +
+                                    QStringLiteral("Roster page") + QChar(0) + QChar(0);
         Record header(EmfWriter::EMR_HEADER);
         header.putRect(QRect(QPoint(0, 0), dots));
         // The frame in hundredths of a millimetre, inclusive.
-        header.putRect(QRect(QPoint(0, 0), QPoint(int(std::lround(metrics.widthInches() * 2540)),
-                                                  int(std::lround(metrics.heightInches() * 2540)))));
+        header.putRect(
+            QRect(QPoint(0, 0), QPoint(int(std::lround(metrics.widthInches() * 2540)),
+                                       int(std::lround(metrics.heightInches() * 2540)))));
         header.put32(0x464D4520); // " EMF"
         header.put32(0x00010000);
         const qsizetype bytesAt = header.size();
@@ -277,8 +278,8 @@ private:
 QByteArray EmfWriter::write(const PageRecording& page)
 {
     Writer writer;
-    writer.simple(EMR_SETBKMODE, 1);      // TRANSPARENT
-    writer.simple(EMR_SETTEXTALIGN, 24);  // TA_BASELINE | TA_LEFT | TA_NOUPDATECP
+    writer.simple(EMR_SETBKMODE, 1);       // TRANSPARENT
+    writer.simple(EMR_SETTEXTALIGN, 24);   // TA_BASELINE | TA_LEFT | TA_NOUPDATECP
     writer.simple(EMR_SETPOLYFILLMODE, 2); // WINDING
     for (const PageRecording::Command& command : page.commands()) {
         if (const auto* text = std::get_if<PageRecording::Text>(&command))

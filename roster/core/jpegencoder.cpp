@@ -32,7 +32,8 @@ void initDestination(j_compress_ptr info)
 boolean emptyBuffer(j_compress_ptr info)
 {
     auto* destination = reinterpret_cast<DeviceDestination*>(info->dest);
-    if (destination->device->write(reinterpret_cast<const char*>(destination->buffer), kChunk) != qint64(kChunk))
+    if (destination->device->write(reinterpret_cast<const char*>(destination->buffer), kChunk) !=
+        qint64(kChunk))
         destination->failed = true;
     destination->manager.next_output_byte = destination->buffer;
     destination->manager.free_in_buffer = kChunk;
@@ -43,7 +44,8 @@ void termDestination(j_compress_ptr info)
 {
     auto* destination = reinterpret_cast<DeviceDestination*>(info->dest);
     const qint64 left = qint64(kChunk - destination->manager.free_in_buffer);
-    if (left > 0 && destination->device->write(reinterpret_cast<const char*>(destination->buffer), left) != left)
+    if (left > 0 && destination->device->write(reinterpret_cast<const char*>(destination->buffer),
+                                               left) != left)
         destination->failed = true;
 }
 
@@ -62,16 +64,19 @@ void errorExit(j_common_ptr info)
 
 } // namespace
 
-bool JpegEncoder::write(const QImage& source, QIODevice& device, int quality, int dpi, QString* error)
+bool JpegEncoder::write(const QImage& source, QIODevice& device, int quality, int dpi,
+                        QString* error)
 {
-    const QImage image = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
-                             ? source
-                             : source.convertToFormat(QImage::Format_RGB32);
-    return writeRows(image.size(), [&](int y) { return image.constScanLine(y); }, device, quality, dpi, error);
+    const QImage image =
+        source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+            ? source
+            : source.convertToFormat(QImage::Format_RGB32);
+    return writeRows(
+        image.size(), [&](int y) { return image.constScanLine(y); }, device, quality, dpi, error);
 }
 
-bool JpegEncoder::writeRows(QSize size, const std::function<const uchar*(int y)>& row, QIODevice& device,
-                            int quality, int dpi, QString* error)
+bool JpegEncoder::writeRows(QSize size, const std::function<const uchar*(int y)>& row,
+                            QIODevice& device, int quality, int dpi, QString* error)
 {
     jpeg_compress_struct info{};
     ErrorManager errors{};
@@ -95,7 +100,8 @@ bool JpegEncoder::writeRows(QSize size, const std::function<const uchar*(int y)>
     info.image_height = JDIMENSION(size.height());
     // 32-bit RGB as Qt stores it: B, G, R, X in memory on little-endian machines.
     info.input_components = 4;
-    info.in_color_space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+    info.in_color_space =
+        QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     info.density_unit = 1; // dots per inch

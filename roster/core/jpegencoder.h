@@ -18,8 +18,8 @@ public:
     static bool write(const QImage& image, QIODevice& device, int quality, int dpi, QString* error);
     /// Writes a \a size bitmap whose rows come from \a row (called for each y in
     /// order; it returns that row as 32-bit RGB, the layout of QImage::Format_RGB32).
-    static bool writeRows(QSize size, const std::function<const uchar*(int y)>& row, QIODevice& device,
-                          int quality, int dpi, QString* error);
+    static bool writeRows(QSize size, const std::function<const uchar*(int y)>& row,
+                          QIODevice& device, int quality, int dpi, QString* error);
     /// The JPEG bytes of \a image.
     static QByteArray encode(const QImage& image, int quality, int dpi = 96);
 };

@@ -9,7 +9,6 @@
 #include <QIODevice>
 #include <QPainter>
 
-
 QImage PageExport::bitmap(const PageRecording& page)
 {
     const PageMetrics& metrics = page.metrics();
@@ -31,7 +30,8 @@ QByteArray PageExport::jpeg(const PageRecording& page)
     return JpegEncoder::encode(bitmap(page), kJpegQuality, qRound(page.metrics().dpiX));
 }
 
-void PageExport::saveAllJpeg(const std::vector<std::unique_ptr<PageRecording>>& pages, const QString& chosen)
+void PageExport::saveAllJpeg(const std::vector<std::unique_ptr<PageRecording>>& pages,
+                             const QString& chosen)
 {
     // Each page goes to the encoder in bands of rows, drawn as it asks for
     // them: the whole sheet's bitmap never needs to exist at once.
@@ -67,7 +67,8 @@ void PageExport::saveAllJpeg(const std::vector<std::unique_ptr<PageRecording>>& 
     }
 }
 
-void PageExport::saveAllEmf(const std::vector<std::unique_ptr<PageRecording>>& pages, const QString& chosen)
+void PageExport::saveAllEmf(const std::vector<std::unique_ptr<PageRecording>>& pages,
+                            const QString& chosen)
 {
     for (size_t i = 0; i < pages.size(); ++i) {
         const QByteArray emf = EmfWriter::write(*pages[i]);

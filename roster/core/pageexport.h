@@ -21,8 +21,11 @@ public:
     static QByteArray jpeg(const PageRecording& page);
 
     /// Writes every page, in order, under pageFileName(\a chosen, n, ".JPG") or
-    /// (".EMF"); JPEG pages are drawn band by band as the encoder takes their rows. Throws Failure "Cannot create file ..." or
-    /// "Failed to Save Stream"; a failed file leaves what stood under its name.
-    static void saveAllJpeg(const std::vector<std::unique_ptr<PageRecording>>& pages, const QString& chosen);
-    static void saveAllEmf(const std::vector<std::unique_ptr<PageRecording>>& pages, const QString& chosen);
+    /// (".EMF"); JPEG pages are drawn band by band as the encoder takes their rows. Throws Failure
+    /// "Cannot create file ..." or "Failed to Save Stream"; a failed file leaves what stood under
+    /// its name.
+    static void saveAllJpeg(const std::vector<std::unique_ptr<PageRecording>>& pages,
+                            const QString& chosen);
+    static void saveAllEmf(const std::vector<std::unique_ptr<PageRecording>>& pages,
+                           const QString& chosen);
 };

@@ -26,10 +26,14 @@ QRectF PageGeometry::bodyDots() const
     const TwipRect twips = bodyTwips();
     const double x = m_metrics.dpiX / 1440.0;
     const double y = m_metrics.dpiY / 1440.0;
-    return QRectF(QPointF(twips.left * x, twips.top * y), QPointF(twips.right * x, twips.bottom * y));
+    return QRectF(QPointF(twips.left * x, twips.top * y),
+                  QPointF(twips.right * x, twips.bottom * y));
 }
 
-int PageGeometry::headerY() const { return qRound(m_options.HeaderMargin * m_metrics.dpiY); }
+int PageGeometry::headerY() const
+{
+    return qRound(m_options.HeaderMargin * m_metrics.dpiY);
+}
 
 int PageGeometry::footerY() const
 {

@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-#include <QTextCursor>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -19,7 +19,8 @@ namespace {
 void keepPointSizes(QTextDocument& document)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen && screen->logicalDotsPerInchY() > 0 ? screen->logicalDotsPerInchY() : 96.0;
+    const double dpi =
+        screen && screen->logicalDotsPerInchY() > 0 ? screen->logicalDotsPerInchY() : 96.0;
     QFont font = document.defaultFont();
     if (font.pixelSize() > 0) {
         font.setPointSizeF(font.pixelSize() * 72.0 / dpi);
@@ -118,16 +119,17 @@ private:
     double m_width;
 };
 
-void placeText(QPainter& painter, PageRecording& sheet, const PageGeometry& geometry, const QString& text,
-               const QFont& font, TAlignment align, int y)
+void placeText(QPainter& painter, PageRecording& sheet, const PageGeometry& geometry,
+               const QString& text, const QFont& font, TAlignment align, int y)
 {
     if (text.isEmpty())
         return;
     const QFont previous = painter.font();
     const QFontMetricsF measure(font, &sheet);
     painter.setFont(font);
-    painter.drawText(QPointF(geometry.textX(align, measure.horizontalAdvance(text)), y + measure.ascent()),
-                     text);
+    painter.drawText(
+        QPointF(geometry.textX(align, measure.horizontalAdvance(text)), y + measure.ascent()),
+        text);
     painter.setFont(previous);
 }
 

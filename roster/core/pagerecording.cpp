@@ -95,7 +95,10 @@ PageRecording::PageRecording(const PageMetrics& metrics)
 
 PageRecording::~PageRecording() = default;
 
-QPaintEngine* PageRecording::paintEngine() const { return m_engine.get(); }
+QPaintEngine* PageRecording::paintEngine() const
+{
+    return m_engine.get();
+}
 
 int PageRecording::metric(PaintDeviceMetric metric) const
 {
@@ -126,7 +129,10 @@ int PageRecording::metric(PaintDeviceMetric metric) const
     return 0;
 }
 
-void PageRecording::play(QPainter& painter) const { play(painter, QRectF()); }
+void PageRecording::play(QPainter& painter) const
+{
+    play(painter, QRectF());
+}
 
 namespace {
 

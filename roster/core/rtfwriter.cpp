@@ -36,7 +36,8 @@ QFont resolvedFont(const QTextCharFormat& format, const QTextDocument& document)
 int halfPoints(const QFont& font)
 {
     // Pixel sizes are taken at 96 pixels per inch, as the editor shows them.
-    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
+    const double points =
+        font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
     return std::max(1, int(std::lround(points * 2)));
 }
 
@@ -101,7 +102,8 @@ QByteArray RtfWriter::toRtf(const QTextDocument& document)
                 index = fonts.size();
                 fonts.append(font.family());
             }
-            body += "{\\f" + QByteArray::number(index) + "\\fs" + QByteArray::number(halfPoints(font));
+            body +=
+                "{\\f" + QByteArray::number(index) + "\\fs" + QByteArray::number(halfPoints(font));
             if (font.bold())
                 body += "\\b";
             if (font.italic())

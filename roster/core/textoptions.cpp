@@ -16,10 +16,8 @@ QFont timesFont(double pointSize, bool bold, bool italic)
 } // namespace
 
 TTextOptions::TTextOptions()
-    : PageNumText(creditLine()),
-      HeaderFont(timesFont(18, true, false)),
-      FooterFont(timesFont(10, false, true)),
-      PageNumFont(timesFont(10, false, true)),
+    : PageNumText(creditLine()), HeaderFont(timesFont(18, true, false)),
+      FooterFont(timesFont(10, false, true)), PageNumFont(timesFont(10, false, true)),
       BodyFont(QStringLiteral("Arial"))
 {
     BodyFont.setPointSizeF(10);

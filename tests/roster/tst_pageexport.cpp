@@ -81,7 +81,8 @@ QList<int> quantizationEntries(const QByteArray& jpeg)
                 const bool wide = (uchar(jpeg[p]) >> 4) != 0;
                 ++p;
                 for (int i = 0; i < 64; ++i, p += wide ? 2 : 1)
-                    entries.append(wide ? (uchar(jpeg[p]) << 8 | uchar(jpeg[p + 1])) : uchar(jpeg[p]));
+                    entries.append(wide ? (uchar(jpeg[p]) << 8 | uchar(jpeg[p + 1]))
+                                        : uchar(jpeg[p]));
             }
         }
         if (marker == 0xDA)
@@ -102,12 +103,16 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("name");
-        QTest::newRow("jpeg") << "/home/a/roster.jpg" << 1 << ".JPG" << "/home/a/roster1.JPG";
+        QTest::newRow("jpeg") << "/home/a/roster.jpg" << 1 << ".JPG"
+                              << "/home/a/roster1.JPG";
         QTest::newRow("cut before the first full stop") << "/home/a/camp.2024.WMF" << 12 << ".EMF"
-                                                         << "/home/a/camp12.EMF";
-        QTest::newRow("folders keep their full stops") << "/home/a.b/roster" << 3 << ".JPG" << "/home/a.b/roster3.JPG";
-        QTest::newRow("no full stop") << "roster" << 2 << ".EMF" << "roster2.EMF";
-        QTest::newRow("only an extension") << "/tmp/.WMF" << 1 << ".JPG" << "/tmp/1.JPG";
+                                                        << "/home/a/camp12.EMF";
+        QTest::newRow("folders keep their full stops") << "/home/a.b/roster" << 3 << ".JPG"
+                                                       << "/home/a.b/roster3.JPG";
+        QTest::newRow("no full stop") << "roster" << 2 << ".EMF"
+                                      << "roster2.EMF";
+        QTest::newRow("only an extension") << "/tmp/.WMF" << 1 << ".JPG"
+                                           << "/tmp/1.JPG";
     }
     void fileNames()
     {
@@ -125,14 +130,16 @@ private slots:
         QTemporaryDir dir;
         PageExport::saveAllJpeg(pages, dir.filePath(QStringLiteral("camp.jpg")));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-                 (QStringList{QStringLiteral("camp1.JPG"), QStringLiteral("camp2.JPG"), QStringLiteral("camp3.JPG")}));
+                 (QStringList{QStringLiteral("camp1.JPG"), QStringLiteral("camp2.JPG"),
+                              QStringLiteral("camp3.JPG")}));
         QFile file(dir.filePath(QStringLiteral("camp2.JPG")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("\xFF\xD8\xFF"));
         const QList<int> quantization = quantizationEntries(bytes);
         QCOMPARE(quantization.size(), 128); // luminance and chrominance
-        QVERIFY(std::all_of(quantization.begin(), quantization.end(), [](int q) { return q == 1; }));
+        QVERIFY(
+            std::all_of(quantization.begin(), quantization.end(), [](int q) { return q == 1; }));
 
         const QImage image = QImage::fromData(bytes, "JPG");
         QCOMPARE(image.size(), QSize(850, 1100));
@@ -165,12 +172,12 @@ private slots:
 
         const EmfRecord& header = list.first();
         QCOMPARE(header.type, quint32(EmfWriter::EMR_HEADER));
-        QCOMPARE(header.u32(40), 0x464D4520u);   // " EMF"
+        QCOMPARE(header.u32(40), 0x464D4520u); // " EMF"
         QCOMPARE(header.u32(48), quint32(emf.size()));
         QCOMPARE(header.u32(52), quint32(list.size()));
-        QCOMPARE(header.s32(72), 850);           // device width in dots
+        QCOMPARE(header.s32(72), 850); // device width in dots
         QCOMPARE(header.s32(76), 1100);
-        QCOMPARE(header.s32(80), 216);           // and in millimetres
+        QCOMPARE(header.s32(80), 216); // and in millimetres
         QCOMPARE(header.s32(84), 279);
         QCOMPARE(header.utf16(int(header.u32(64)), 8), QStringLiteral("Patrolia"));
         QCOMPARE(list.last().type, quint32(EmfWriter::EMR_EOF));
@@ -197,7 +204,8 @@ private slots:
             } else if (record.type == EmfWriter::EMR_EXTTEXTOUTW) {
                 const int chars = int(record.u32(44));
                 const QString text = record.utf16(int(record.u32(48)), chars);
-                runs.append({text, face, weight, italic, height, QPoint(record.s32(36), record.s32(40))});
+                runs.append(
+                    {text, face, weight, italic, height, QPoint(record.s32(36), record.s32(40))});
                 // One advance per character, after the text.
                 QVERIFY(record.u32(72) + 4 * quint32(chars) <= quint32(record.bytes.size()));
             }
@@ -226,8 +234,9 @@ private slots:
             PageExport::saveAllJpeg(pages, chosen);
             QFAIL("exported into a missing folder");
         } catch (const Failure& failure) {
-            QCOMPARE(failure.message(), QStringLiteral("Cannot create file \"%1\". No such file or directory")
-                                            .arg(dir.filePath(QStringLiteral("missing/camp1.JPG"))));
+            QCOMPARE(failure.message(),
+                     QStringLiteral("Cannot create file \"%1\". No such file or directory")
+                         .arg(dir.filePath(QStringLiteral("missing/camp1.JPG"))));
         }
     }
 };

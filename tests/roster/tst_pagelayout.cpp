@@ -44,7 +44,8 @@ void fillRoster(QTextDocument& document, int lines)
     roster.clear();
     for (int i = 1; i <= lines; ++i) {
         roster.setStyle(i % 3 == 0 ? RosterDocument::Bold : RosterDocument::Style{});
-        roster.appendLine(QStringLiteral("Line %1: Saturday dinner, cook Alex, cleanup Sam").arg(i));
+        roster.appendLine(
+            QStringLiteral("Line %1: Saturday dinner, cook Alex, cleanup Sam").arg(i));
     }
 }
 
@@ -72,10 +73,10 @@ private slots:
         QTest::addColumn<TwipRect>("body");
         QTest::addColumn<int>("headerY");
         QTest::addColumn<int>("footerY");
-        QTest::newRow("letter, 96 dpi") << PageMetrics::letterAt(96) << TwipRect{720, 720, 11520, 15120} << 48
-                                        << 984;
-        QTest::newRow("letter, 300 dpi") << PageMetrics::letterAt(300) << TwipRect{720, 720, 11520, 15120} << 150
-                                         << 3075;
+        QTest::newRow("letter, 96 dpi")
+            << PageMetrics::letterAt(96) << TwipRect{720, 720, 11520, 15120} << 48 << 984;
+        QTest::newRow("letter, 300 dpi")
+            << PageMetrics::letterAt(300) << TwipRect{720, 720, 11520, 15120} << 150 << 3075;
         QTest::newRow("A4, 300 dpi") << PageMetrics{300, 300, QSize(2480, 3508)}
                                      << TwipRect{720, 720, 11184, 16118} << 150 << 3283;
         QTest::newRow("unequal densities") << PageMetrics{600, 300, QSize(5100, 3300)}
@@ -110,7 +111,8 @@ private slots:
         QFETCH(double, width);
         QFETCH(int, x);
         const TTextOptions options;
-        QCOMPARE(PageGeometry(PageMetrics::letterAt(300), options).textX(TAlignment(align), width), x);
+        QCOMPARE(PageGeometry(PageMetrics::letterAt(300), options).textX(TAlignment(align), width),
+                 x);
     }
 
     void anEmptyDocumentGivesOnePageWithTheCreditLineOnly()
@@ -126,7 +128,8 @@ private slots:
 
     void theCreditLineStandsAtTheFootOfTheSheet()
     {
-        // Letter at 300 dpi: top edge 0.75 inch above the bottom, right edge 0.5 inch from the right.
+        // Letter at 300 dpi: top edge 0.75 inch above the bottom, right edge 0.5 inch from the
+        // right.
         const PageMetrics metrics = PageMetrics::letterAt(300);
         QTextDocument document;
         fillRoster(document, 5);
@@ -144,7 +147,8 @@ private slots:
         QCOMPARE(credit->pixelSize, 10 * 300 / 72.0);
         const QFontMetricsF measure(options.PageNumFont, &page);
         QCOMPARE(qRound(credit->baseline.y() - measure.ascent()), 3300 - 225);
-        QCOMPARE(qRound(credit->baseline.x() + measure.horizontalAdvance(credit->text)), 2550 - 150);
+        QCOMPARE(qRound(credit->baseline.x() + measure.horizontalAdvance(credit->text)),
+                 2550 - 150);
         // It is drawn before the body.
         QCOMPARE(textsOf(page).constFirst(), credit);
     }
@@ -178,7 +182,8 @@ private slots:
             QVERIFY2(text.startsWith(document.findBlock(start).text()), qPrintable(text.left(60)));
             all.append(text);
             // Every page carries the credit line, the same on all.
-            QCOMPARE(textsOf(*result.pages[size_t(i)]).constFirst()->text, TTextOptions::creditLine());
+            QCOMPARE(textsOf(*result.pages[size_t(i)]).constFirst()->text,
+                     TTextOptions::creditLine());
         }
         QCOMPARE(all.join(u'\n') + u'\n', document.toPlainText());
 
@@ -248,7 +253,8 @@ private slots:
                 continue;
             ++bodyLines;
             QVERIFY(text->baseline.x() >= 48 - 0.5);
-            QVERIFY(text->baseline.x() + measure.horizontalAdvance(text->text.trimmed()) <= 48 + 7.5 * 96 + 0.5);
+            QVERIFY(text->baseline.x() + measure.horizontalAdvance(text->text.trimmed()) <=
+                    48 + 7.5 * 96 + 0.5);
         }
         QVERIFY(bodyLines > 5);
     }

@@ -52,7 +52,10 @@ NavigationState stateOf(const TPreviewForm& form)
     return {form.CurPageLabel->text(), earlier, later, form.PageNumSpeed->isEnabled()};
 }
 
-QString percent(int value) { return QLocale::system().toString(value) + u'%'; }
+QString percent(int value)
+{
+    return QLocale::system().toString(value) + u'%';
+}
 
 } // namespace
 
@@ -63,7 +66,8 @@ private slots:
     {
         QCoreApplication::setApplicationName(QStringLiteral("Patrolia"));
         // No scheduler answers here: the screen is the reference device.
-        qputenv("CUPS_SERVER", QFile::encodeName(QDir::temp().filePath(QStringLiteral("no-cups-here.sock"))));
+        qputenv("CUPS_SERVER",
+                QFile::encodeName(QDir::temp().filePath(QStringLiteral("no-cups-here.sock"))));
     }
 
     void withoutAPrinterPagesAreLetterSheetsAtTheScreensDensity()
@@ -97,7 +101,8 @@ private slots:
             label = form.CurPageLabel->text();
             zoomEntry = form.ZoomBox->currentText();
             grid = form.GridBut->isChecked();
-            zoomTool = form.ZoomCursorBut->isChecked() && form.pageView()->tool() == PageView::Tool::Zoom;
+            zoomTool =
+                form.ZoomCursorBut->isChecked() && form.pageView()->tool() == PageView::Tool::Zoom;
             return int(QDialog::Rejected);
         });
         printer.ShowPreview();
@@ -156,7 +161,8 @@ private slots:
         QCOMPARE(form.currentPage(), 0);
         QVERIFY(!stateOf(form).earlier);
 
-        // "Go to Page Number": starts at the page on view, from 1 to the count; Cancel does nothing.
+        // "Go to Page Number": starts at the page on view, from 1 to the count; Cancel does
+        // nothing.
         ScriptedDialogs dialogs;
         int minimum = 0, maximum = 0, start = 0;
         dialogs.dialogAnswers.push_back([&](QDialog& dialog) {
@@ -239,11 +245,13 @@ private slots:
         QTest::mouseClick(view->viewport(), Qt::RightButton, {}, view->viewport()->rect().center());
         QCOMPARE(form.zoomFactor(), before);
         for (int i = 0; i < 20; ++i)
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->viewport()->rect().center());
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                              view->viewport()->rect().center());
         QCOMPARE(form.zoomFactor(), 20.0);
         QCOMPARE(form.ZoomLabel->text(), percent(2000));
         for (int i = 0; i < 30; ++i)
-            QTest::mouseClick(view->viewport(), Qt::RightButton, {}, view->viewport()->rect().center());
+            QTest::mouseClick(view->viewport(), Qt::RightButton, {},
+                              view->viewport()->rect().center());
         QCOMPARE(form.zoomFactor(), 0.15);
         // "Custom" keeps the factor last in use.
         form.ZoomBox->setCurrentIndex(2);
@@ -264,14 +272,17 @@ private slots:
         form.ZoomBox->setCurrentIndex(6); // 100%
         form.ZoomBoxChange();
         const QRect sheet = view->sheetRect();
-        // A point right of the middle, in the upper half: far enough in to be centred after the zoom.
-        const QPoint at(sheet.left() + sheet.width() * 6 / 10, sheet.top() + sheet.height() * 45 / 100);
+        // A point right of the middle, in the upper half: far enough in to be centred after the
+        // zoom.
+        const QPoint at(sheet.left() + sheet.width() * 6 / 10,
+                        sheet.top() + sheet.height() * 45 / 100);
         QVERIFY(view->viewport()->rect().contains(at));
         const QPointF fraction = view->sheetFractionAt(at);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
         const QPointF centre = view->viewport()->rect().center();
         const QRect zoomed = view->sheetRect();
-        const QPointF now(zoomed.left() + fraction.x() * zoomed.width(), zoomed.top() + fraction.y() * zoomed.height());
+        const QPointF now(zoomed.left() + fraction.x() * zoomed.width(),
+                          zoomed.top() + fraction.y() * zoomed.height());
         QVERIFY2((now - centre).manhattanLength() <= 3,
                  qPrintable(QStringLiteral("%1,%2").arg(now.x()).arg(now.y())));
 
@@ -298,7 +309,8 @@ private slots:
         TPreviewForm form(printer);
         QStatusTipEvent tip(form.HandCursorBut->statusTip());
         QCoreApplication::sendEvent(form.HandCursorBut, &tip);
-        QCOMPARE(form.StatusBar->currentMessage(), QStringLiteral("Selects the Hand Tool to pan across the Page"));
+        QCOMPARE(form.StatusBar->currentMessage(),
+                 QStringLiteral("Selects the Hand Tool to pan across the Page"));
         QCOMPARE(form.PrintBut->toolTip(), QStringLiteral("Print the Current Document"));
         QCOMPARE(form.PageNumSpeed->toolTip(), QStringLiteral("Go to Page by Page Number"));
         QStringList entries;
@@ -306,9 +318,11 @@ private slots:
             if (!action->isSeparator())
                 entries << action->text();
         }
-        QCOMPARE(entries, (QStringList{QStringLiteral("&Save all pages as EMF"), QStringLiteral("S&ave all pages as Jpeg"),
-                                      QStringLiteral("Copy this page to Clipboard as EMF"),
-                                      QStringLiteral("Copy this page to Clipboard as Jpeg"), QStringLiteral("C&lose")}));
+        QCOMPARE(entries, (QStringList{QStringLiteral("&Save all pages as EMF"),
+                                       QStringLiteral("S&ave all pages as Jpeg"),
+                                       QStringLiteral("Copy this page to Clipboard as EMF"),
+                                       QStringLiteral("Copy this page to Clipboard as Jpeg"),
+                                       QStringLiteral("C&lose")}));
     }
 
     void escapeAndCloseEndThePreview()
@@ -351,11 +365,14 @@ private slots:
         form.SaveEMF1->trigger();
         form.SaveJpeg1->trigger();
         QCOMPARE(dialogs.saveRequests.size(), 2);
-        QCOMPARE(dialogs.saveRequests[0].filter, QStringLiteral("Windows MetaFiles (*.WMF);;All Files (*)"));
+        QCOMPARE(dialogs.saveRequests[0].filter,
+                 QStringLiteral("Windows MetaFiles (*.WMF);;All Files (*)"));
         QCOMPARE(dialogs.saveRequests[0].defaultSuffix, QStringLiteral("WMF"));
-        QCOMPARE(dialogs.saveRequests[1].filter, QStringLiteral("JPEG Files (*.jpg *.jpeg);;All Files (*)"));
+        QCOMPARE(dialogs.saveRequests[1].filter,
+                 QStringLiteral("JPEG Files (*.jpg *.jpeg);;All Files (*)"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-                 (QStringList{QStringLiteral("roster1.EMF"), QStringLiteral("roster2.EMF"), QStringLiteral("roster3.EMF")}));
+                 (QStringList{QStringLiteral("roster1.EMF"), QStringLiteral("roster2.EMF"),
+                              QStringLiteral("roster3.EMF")}));
     }
 
     void aNewLayoutShowsTheEditAndDropsTheOldPages()
@@ -387,7 +404,8 @@ private slots:
         QVERIFY(dialogs.printRequests.isEmpty());
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].caption, QStringLiteral("Patrolia"));
-        QCOMPARE(dialogs.messages[0].text, QStringLiteral("There is no default printer currently selected."));
+        QCOMPARE(dialogs.messages[0].text,
+                 QStringLiteral("There is no default printer currently selected."));
         QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Error);
     }
 };

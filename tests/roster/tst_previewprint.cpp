@@ -50,7 +50,8 @@ private slots:
         QVERIFY(m_cups.isValid());
         int status = 0;
         const QString queue = QStringLiteral("patrolia%1").arg(getpid());
-        const QString environment = run(kCupsScript, {QStringLiteral("start"), m_cups.path(), queue}, &status);
+        const QString environment =
+            run(kCupsScript, {QStringLiteral("start"), m_cups.path(), queue}, &status);
         QCOMPARE(status, 0);
         m_started = true;
         for (const QString& line : environment.split(u'\n', Qt::SkipEmptyParts)) {
@@ -92,7 +93,8 @@ private slots:
         QCOMPARE(metrics.dpiY, 300.0);
         QPrinter printer(QPrinterInfo::defaultPrinter());
         const QSizeF inches = printer.pageLayout().pageSize().size(QPageSize::Inch);
-        QCOMPARE(metrics.sheetDots, QSize(qRound(inches.width() * 300), qRound(inches.height() * 300)));
+        QCOMPARE(metrics.sheetDots,
+                 QSize(qRound(inches.width() * 300), qRound(inches.height() * 300)));
         QCOMPARE(m_printer.page(0).metrics(), metrics);
     }
 
@@ -137,7 +139,8 @@ private slots:
         QCOMPARE(dialogs.printRequests.size(), 1);
         QCOMPARE(dialogs.printRequests[0].minPage, 1);
         QCOMPARE(dialogs.printRequests[0].maxPage, 3);
-        QCOMPARE(run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}),
+        QCOMPARE(run(QStringLiteral("lpstat"),
+                     {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}),
                  QString());
         QVERIFY(pdfFiles().isEmpty());
     }
@@ -162,7 +165,9 @@ private:
         ScriptedDialogs dialogs;
         dialogs.printAnswers.push_back(choice);
         if (m_landscape)
-            dialogs.printSetup = [](QPrinter& printer) { printer.setPageOrientation(QPageLayout::Landscape); };
+            dialogs.printSetup = [](QPrinter& printer) {
+                printer.setPageOrientation(QPageLayout::Landscape);
+            };
         TPreviewForm form(m_printer);
         for (int i = 0; i < onView; ++i)
             form.NextPageButClick();
@@ -175,7 +180,8 @@ private:
         else if (choice.range == Dialogs::PrintChoice::Range::Pages)
             expected *= choice.toPage - choice.fromPage + 1;
         int status = 0;
-        run(kCupsScript, {QStringLiteral("wait"), m_cups.path(), QString::number(expected)}, &status);
+        run(kCupsScript, {QStringLiteral("wait"), m_cups.path(), QString::number(expected)},
+            &status);
         if (status != 0)
             return {};
         QList<int> pages;
@@ -183,7 +189,8 @@ private:
             const QString info = run(QStringLiteral("pdfinfo"), {file});
             if (!info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
                 return {-1};
-            const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+            const QString text = run(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-layout"), file, QStringLiteral("-")});
             if (!text.contains(QStringLiteral("Printed with Patrolia")))
                 return {-2};
             pages << pageOf(text);

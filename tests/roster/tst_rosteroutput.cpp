@@ -23,7 +23,8 @@ private slots:
     {
         QCoreApplication::setApplicationName(QStringLiteral("Patrolia"));
         // No printer: the pages are laid out against the screen.
-        qputenv("CUPS_SERVER", QFile::encodeName(QDir::temp().filePath(QStringLiteral("no-cups-here.sock"))));
+        qputenv("CUPS_SERVER",
+                QFile::encodeName(QDir::temp().filePath(QStringLiteral("no-cups-here.sock"))));
     }
     void init()
     {
@@ -112,8 +113,9 @@ private slots:
             if (const auto* text = std::get_if<PageRecording::Text>(&command))
                 texts << text->text;
         }
-        QCOMPARE(texts, (QStringList{TTextOptions::creditLine(), QStringLiteral("Trail Patrol Roster"),
-                                     QStringLiteral("Edited")}));
+        QCOMPARE(texts,
+                 (QStringList{TTextOptions::creditLine(), QStringLiteral("Trail Patrol Roster"),
+                              QStringLiteral("Edited")}));
         QVERIFY(dialogs.messages.isEmpty());
     }
 };

@@ -105,8 +105,9 @@ QString sorted(QString style)
 Paragraphs readWithPandoc(const QString& fileName)
 {
     QProcess pandoc;
-    pandoc.start(QStringLiteral("pandoc"), {QStringLiteral("-f"), QStringLiteral("rtf"), QStringLiteral("-t"),
-                                            QStringLiteral("json"), fileName});
+    pandoc.start(QStringLiteral("pandoc"),
+                 {QStringLiteral("-f"), QStringLiteral("rtf"), QStringLiteral("-t"),
+                  QStringLiteral("json"), fileName});
     if (!pandoc.waitForFinished(60000) || pandoc.exitCode() != 0)
         qWarning() << "pandoc failed:" << pandoc.readAllStandardError();
     const QJsonObject root = QJsonDocument::fromJson(pandoc.readAllStandardOutput()).object();
@@ -138,7 +139,8 @@ void compose(QTextDocument& document)
     roster.setStyle(RosterDocument::Bold);
     roster.appendLine(QStringLiteral("Saturday"));
     roster.setStyle({});
-    roster.appendLine(QStringLiteral("Breakfast: Zoë cooks, Jörg cleans up (ß, é, “quotes” — dash, €5)"));
+    roster.appendLine(
+        QStringLiteral("Breakfast: Zoë cooks, Jörg cleans up (ß, é, “quotes” — dash, €5)"));
     roster.setStyle(RosterDocument::Italic);
     roster.appendLine(QStringLiteral("Lunch: Жора и Ли 李 cook; {braces} and back\\slash"));
     roster.setStyle(RosterDocument::StrikeOut);
@@ -202,7 +204,8 @@ private slots:
         cursor.insertText(QStringLiteral("sans"), QTextCharFormat());
         const QByteArray rtf = RtfWriter::toRtf(document);
         QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
-        QVERIFY(rtf.contains("{\\f0\\fnil\\fcharset0 Liberation Sans;}{\\f1\\fnil\\fcharset0 Liberation Serif;}"));
+        QVERIFY(rtf.contains(
+            "{\\f0\\fnil\\fcharset0 Liberation Sans;}{\\f1\\fnil\\fcharset0 Liberation Serif;}"));
         QVERIFY(rtf.contains("{\\f1\\fs24 serif}\\par\n\\par\n{\\f0\\fs20 sans}"));
     }
 
@@ -215,10 +218,13 @@ private slots:
         QTest::newRow("latin-1") << QStringLiteral("ü") << QByteArray("\\u252\\'fc");
         QTest::newRow("windows-1252 only") << QStringLiteral("€") << QByteArray("\\u8364\\'80");
         QTest::newRow("no ansi fallback") << QStringLiteral("李") << QByteArray("\\u26446\\'3f");
-        QTest::newRow("beyond 32767 is negative") << QStringLiteral("\uFF01") << QByteArray("\\u-255\\'3f");
+        QTest::newRow("beyond 32767 is negative")
+            << QStringLiteral("\uFF01") << QByteArray("\\u-255\\'3f");
         QTest::newRow("tab") << "a\tb" << QByteArray("a\\tab b");
         QTest::newRow("line separator") << QStringLiteral("a\u2028b") << QByteArray("a\\line b");
-        QTest::newRow("other controls dropped") << QStringLiteral("a\x01" "b") << QByteArray("ab");
+        QTest::newRow("other controls dropped") << QStringLiteral("a\x01"
+                                                                  "b")
+                                                << QByteArray("ab");
     }
     void escapes()
     {
@@ -256,7 +262,8 @@ private slots:
             RtfWriter::save(document, name);
             QFAIL("saved over a folder");
         } catch (const Failure& failure) {
-            QVERIFY2(failure.message().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(name)),
+            QVERIFY2(failure.message().startsWith(
+                         QStringLiteral("Cannot create file \"%1\". ").arg(name)),
                      qPrintable(failure.message()));
             QVERIFY(!failure.message().endsWith(u'.'));
         }
@@ -268,7 +275,8 @@ private slots:
             QFAIL("saved into a missing folder");
         } catch (const Failure& failure) {
             QCOMPARE(failure.message(),
-                     QStringLiteral("Cannot create file \"%1\". No such file or directory").arg(missing));
+                     QStringLiteral("Cannot create file \"%1\". No such file or directory")
+                         .arg(missing));
         }
     }
 };
