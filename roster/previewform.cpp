@@ -124,8 +124,6 @@ TPreviewForm::TPreviewForm(TPreviewPrinter& printer, QWidget* parent)
     toolBar->addSeparator();
     ZoomBox = new QComboBox(toolBar);
     ZoomBox->addItems(zoomEntries());
-    ZoomBox->setToolTip(QStringLiteral("Zoom"));
-    ZoomBox->setStatusTip(QStringLiteral("Zoom"));
     ZoomBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     toolBar->addWidget(ZoomBox);
     FitPageBut = addButton(toolBar, {}, QStringLiteral("Fit to Page"), drawnIcon([](QPainter& p) {
@@ -172,7 +170,7 @@ TPreviewForm::TPreviewForm(TPreviewPrinter& printer, QWidget* parent)
         tool->setAutoExclusive(true);
     }
     toolBar->addSeparator();
-    spdMenu = addButton(toolBar, QStringLiteral("&Menu"), QStringLiteral("Menu"));
+    spdMenu = addButton(toolBar, QStringLiteral("&Menu"), {});
     PopupMenu = new QMenu(this);
     SaveEMF1 = PopupMenu->addAction(QStringLiteral("&Save all pages as EMF"));
     SaveJpeg1 = PopupMenu->addAction(QStringLiteral("S&ave all pages as Jpeg"));
@@ -206,7 +204,8 @@ TPreviewForm::TPreviewForm(TPreviewPrinter& printer, QWidget* parent)
                               look->standardIcon(QStyle::SP_MediaSeekForward));
     LastPageSpeed = addButton(navigation, {}, QStringLiteral("Go to Last Page in Document"),
                               look->standardIcon(QStyle::SP_MediaSkipForward));
-    StatusBar->addWidget(navigation);
+    // Permanent, so that hints (shown as messages on the left) never hide them.
+    StatusBar->addPermanentWidget(navigation);
     CurPageLabel = new QLabel(StatusBar);
     CurPageLabel->setMinimumWidth(110);
     ZoomLabel = new QLabel(StatusBar);
