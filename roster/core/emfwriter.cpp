@@ -12,6 +12,7 @@ namespace {
 
 constexpr quint32 kNullPen = 0x80000008;
 constexpr quint32 kNullBrush = 0x80000005;
+constexpr quint32 kSystemFont = 0x8000000D;
 constexpr quint32 kFontHandle = 1;
 constexpr quint32 kBrushHandle = 2;
 constexpr quint32 kPenHandle = 3;
@@ -161,7 +162,7 @@ public:
         for (const qint32 advance : advances)
             out.putSigned(advance);
         add(std::move(out));
-        simple(EmfWriter::EMR_SELECTOBJECT, kNullPen);
+        simple(EmfWriter::EMR_SELECTOBJECT, kSystemFont);
         simple(EmfWriter::EMR_DELETEOBJECT, kFontHandle);
     }
 
