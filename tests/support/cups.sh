@@ -45,6 +45,7 @@ PreserveJobHistory No
 EOF
     cat >"$dir/conf/cups-files.conf" <<EOF
 ServerRoot $dir/conf
+ServerBin $dir/bin
 RequestRoot $dir/spool
 TempDir $dir/spool/tmp
 CacheDir $dir/cache
@@ -64,7 +65,19 @@ EOF
             "$dir/pdf" "$dir/logs" >"/etc/cups/cups-pdf-$queue.conf"
         echo "$queue" >"$dir/queue"
     fi
-    /usr/sbin/cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" \
+    # The scheduler and the cups-pdf backend run from copies of our own: where
+    # AppArmor confines them by their installed paths, it would keep them from
+    # this folder and from the queue's configuration file.
+    mkdir -p "$dir/bin/backend"
+    cp -p /usr/sbin/cupsd "$dir/bin/cupsd"
+    for entry in /usr/lib/cups/*; do
+        [ "$(basename "$entry")" = backend ] || ln -s "$entry" "$dir/bin/"
+    done
+    for entry in /usr/lib/cups/backend/*; do
+        [ "$(basename "$entry")" = cups-pdf ] || ln -s "$entry" "$dir/bin/backend/"
+    done
+    cp -p /usr/lib/cups/backend/cups-pdf "$dir/bin/backend/cups-pdf"
+    "$dir/bin/cupsd" -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" \
         >"$dir/logs/cupsd.out" 2>&1 &
     echo $! >"$dir/cupsd.pid.own"
     export CUPS_SERVER=$socket
