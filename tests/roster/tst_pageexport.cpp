@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
-#include <QtEndian>
 
 namespace {
 
@@ -33,16 +32,25 @@ PageLayout::Pages threePages()
     return std::move(result.pages);
 }
 
+/// A little-endian number of \a bytes bytes at \a at.
+quint32 littleEndian(const QByteArray& data, qsizetype at, int bytes = 4)
+{
+    quint32 value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | uchar(data.at(at + i));
+    return value;
+}
+
 struct EmfRecord {
     quint32 type;
     QByteArray bytes; ///< the whole record
-    quint32 u32(int offset) const { return qFromLittleEndian<quint32>(bytes.constData() + offset); }
-    qint32 s32(int offset) const { return qFromLittleEndian<qint32>(bytes.constData() + offset); }
+    quint32 u32(int offset) const { return littleEndian(bytes, offset); }
+    qint32 s32(int offset) const { return qint32(littleEndian(bytes, offset)); }
     QString utf16(int offset, int units) const
     {
         QString text;
         for (int i = 0; i < units; ++i)
-            text += QChar(qFromLittleEndian<quint16>(bytes.constData() + offset + 2 * i));
+            text += QChar(char16_t(littleEndian(bytes, offset + 2 * i, 2)));
         return text;
     }
 };
@@ -53,8 +61,8 @@ QList<EmfRecord> records(const QByteArray& emf)
     QList<EmfRecord> list;
     qsizetype at = 0;
     while (at + 8 <= emf.size()) {
-        const auto type = qFromLittleEndian<quint32>(emf.constData() + at);
-        const auto size = qFromLittleEndian<quint32>(emf.constData() + at + 4);
+        const quint32 type = littleEndian(emf, at);
+        const quint32 size = littleEndian(emf, at + 4);
         if (size < 8 || size % 4 != 0 || at + size > emf.size()) {
             qWarning() << "bad record size" << size << "at" << at;
             return {};

@@ -56,6 +56,9 @@ PageLayout::Result layOut(const QTextDocument& document, const PageMetrics& metr
 
 } // namespace
 
+Q_DECLARE_METATYPE(PageMetrics)
+Q_DECLARE_METATYPE(TwipRect)
+
 class TestPageLayout : public QObject {
     Q_OBJECT
 private slots:
@@ -262,9 +265,6 @@ private slots:
 private:
     QFont m_font;
 };
-
-Q_DECLARE_METATYPE(PageMetrics)
-Q_DECLARE_METATYPE(TwipRect)
 
 QTEST_MAIN(TestPageLayout)
 #include "tst_pagelayout.moc"
