@@ -35,7 +35,7 @@ void PageExport::saveAllJpeg(const std::vector<std::unique_ptr<PageRecording>>& 
 {
     // Each page goes to the encoder in bands of rows, drawn as it asks for
     // them: the whole sheet's bitmap never needs to exist at once.
-    constexpr int kBandRows = 64;
+    constexpr int kBandRows = 256;
     QImage band;
     for (size_t i = 0; i < pages.size(); ++i) {
         const PageRecording& page = *pages[i];

@@ -140,9 +140,9 @@ namespace {
 QRectF reach(const PageRecording::Command& command, double sheetWidth)
 {
     if (const auto* text = std::get_if<PageRecording::Text>(&command)) {
-        // Ascent and descent stay within two character heights; the width is not measured.
+        // Ascent and descent stay within 1.5 and 0.75 character heights; the width is not measured.
         const double height = text->pixelSize;
-        return QRectF(0, text->baseline.y() - 2 * height, sheetWidth + 1, 4 * height);
+        return QRectF(0, text->baseline.y() - 1.5 * height, sheetWidth + 1, 2.25 * height);
     }
     if (const auto* fill = std::get_if<PageRecording::Fill>(&command))
         return fill->path.boundingRect().adjusted(-1, -1, 1, 1);
