@@ -164,6 +164,19 @@ private slots:
         QVERIFY(darkIn(QRect(50, 50, 200, 40)));
         QVERIFY(darkIn(QRect(500, 1025, 300, 20)));
         QVERIFY(!darkIn(QRect(0, 0, 850, 45)));
+        // Drawn band by band, the page matches the page drawn whole, seams included.
+        const QImage whole = PageExport::bitmap(*pages[1]);
+        qint64 difference = 0;
+        int worst = 0;
+        for (int y = 0; y < whole.height(); ++y) {
+            for (int x = 0; x < whole.width(); ++x) {
+                const int d = std::abs(qGray(whole.pixel(x, y)) - qGray(image.pixel(x, y)));
+                difference += d;
+                worst = std::max(worst, d);
+            }
+        }
+        QVERIFY2(difference < qint64(whole.width()) * whole.height() / 4 && worst < 48,
+                 qPrintable(QStringLiteral("total %1, worst %2").arg(difference).arg(worst)));
     }
 
     void emfFilesReadBackRecordByRecord()
