@@ -94,7 +94,7 @@ QToolButton* TPreviewForm::addButton(QWidget* bar, const QString& text, const QS
 TPreviewForm::TPreviewForm(TPreviewPrinter& printer, QWidget* parent)
     : QDialog(parent), m_printer(printer)
 {
-    setWindowTitle(QStringLiteral("Patrolia"));
+    setWindowTitle(applicationTitle());
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(false);
     resize(900, 700);
