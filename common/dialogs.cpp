@@ -114,6 +114,8 @@ public:
         choice.copies = printer.copyCount();
         return choice;
     }
+
+    int execDialog(QDialog& dialog) override { return dialog.exec(); }
 };
 
 RealDialogs& realDialogs()

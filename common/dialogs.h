@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -47,6 +48,9 @@ public:
     /// The print dialog over \a printer (which it may reconfigure); nullopt when cancelled.
     virtual std::optional<PrintChoice> print(QWidget* parent, QPrinter& printer,
                                              const PrintRequest& request) = 0;
+
+    /// Runs one of the program's own windows (\a dialog) modally; its result code.
+    virtual int execDialog(QDialog& dialog) = 0;
 
     /// The dialogs in use: the real ones unless a test installed others.
     static Dialogs& instance();

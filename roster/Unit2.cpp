@@ -7,10 +7,13 @@
 #include "namelistbox.h"
 #include "notebook.h"
 #include "platformfonts.h"
+#include "previewprinter.h"
 #include "randomsource.h"
 #include "rostercomposition.h"
 #include "rosterdocument.h"
 #include "rosterinputs.h"
+#include "rtfwriter.h"
+#include "savedialog.h"
 #include "suggestioncombo.h"
 
 #include <QCheckBox>
@@ -124,6 +127,12 @@ TForm1::TForm1(QWidget* parent)
     bold.setBold(true);
     Label13->setFont(bold);
     Label13->setEnabled(false);
+
+    // The components: the save dialog and the print-preview component keep the
+    // settings of the window's layout (their defaults).
+    SaveDialog1 = new TSaveDialog(this);
+    SaveDialog1->Filter = QStringLiteral("Rich Text (*.rtf)");
+    PreviewPrinter1 = new TPreviewPrinter(this);
 
     setTabOrders();
     connectHandlers();
@@ -330,6 +339,8 @@ void TForm1::connectHandlers()
         connect(back, &QToolButton::clicked, this, guarded([this] { SpeedButton13Click(); }));
     connect(SpeedButton12, &QToolButton::clicked, this,
             guarded([this] { SpeedButton12Click(SpeedButton12); }));
+    connect(BitBtn1, &QToolButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+    connect(BitBtn2, &QToolButton::clicked, this, guarded([this] { BitBtn2Click(); }));
     connect(BitBtn3, &QToolButton::clicked, this, guarded([this] { BitBtn3Click(); }));
 
     connect(SpeedButton3, &QToolButton::clicked, this, guarded([this] { SpeedButton3Click(); }));
@@ -412,6 +423,19 @@ void TForm1::SpeedButton12Click(QObject*)
     WizardInputs inputs(*this);
     RosterDocument document(JvxRichEdit1->document());
     RosterComposition(processRandom()).compose(inputs, document);
+}
+
+void TForm1::BitBtn1Click()
+{
+    PreviewPrinter1->PaginateRichEdit(JvxRichEdit1);
+    PreviewPrinter1->ShowPreview(this);
+}
+
+void TForm1::BitBtn2Click()
+{
+    if (!SaveDialog1->Execute(this))
+        return;
+    RtfWriter::save(*JvxRichEdit1->document(), SaveDialog1->FileName);
 }
 
 void TForm1::BitBtn3Click()

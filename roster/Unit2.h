@@ -14,6 +14,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QTextEdit;
 class QToolButton;
+class TPreviewPrinter;
+class TSaveDialog;
 
 /// The roster wizard, the program's main window: five notebook pages that
 /// gather the title, days, meals, patrol, meal candidates, snacks and drinks,
@@ -95,6 +97,10 @@ public:
     QLabel* Label12;
     QPushButton* Button1;
 
+    // Components
+    TSaveDialog* SaveDialog1;
+    TPreviewPrinter* PreviewPrinter1;
+
     /// The day boxes, Sunday first, and the meal boxes, breakfast first.
     QCheckBox* dayBox(int day) const;
     QCheckBox* mealBox(int meal) const;
@@ -107,6 +113,8 @@ public:
     void SpeedButton11Click();
     void SpeedButton13Click();
     void SpeedButton12Click(QObject* sender);
+    void BitBtn1Click();
+    void BitBtn2Click();
     void BitBtn3Click();
     void SpeedButton3Click();
     void SpeedButton4Click();

@@ -2,11 +2,14 @@
 
 #include "dialogs.h"
 
+#include <QDialog>
 #include <QList>
 #include <QPrinter>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 /// Test answers for the dialog seam. Each kind of dialog takes its answers from
@@ -29,12 +32,19 @@ public:
     std::deque<std::optional<QString>> saveAnswers;
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<PrintChoice>> printAnswers;
+    /// Each answers one window run with execDialog: it may look at and fill in
+    /// the window, and returns its result code.
+    std::deque<std::function<int(QDialog&)>> dialogAnswers;
+    /// Called with the printer before each print answer, standing for what the
+    /// user changes in the print dialog (another orientation, another printer).
+    std::function<void(QPrinter&)> printSetup;
 
     QList<Message> messages;
     QList<Prompt> prompts;
     QList<FileRequest> saveRequests;
     QList<FileRequest> openRequests;
     QList<PrintRequest> printRequests;
+    QStringList dialogTitles;
 
     ScriptedDialogs() { Dialogs::setInstance(this); }
     ~ScriptedDialogs() override { Dialogs::setInstance(nullptr); }
@@ -63,10 +73,22 @@ public:
         return next(openAnswers);
     }
 
-    std::optional<PrintChoice> print(QWidget*, QPrinter&, const PrintRequest& request) override
+    std::optional<PrintChoice> print(QWidget*, QPrinter& printer, const PrintRequest& request) override
     {
         printRequests.append(request);
+        if (printSetup)
+            printSetup(printer);
         return next(printAnswers);
+    }
+
+    int execDialog(QDialog& dialog) override
+    {
+        dialogTitles.append(dialog.windowTitle());
+        if (dialogAnswers.empty())
+            return QDialog::Rejected;
+        const auto answer = std::move(dialogAnswers.front());
+        dialogAnswers.pop_front();
+        return answer(dialog);
     }
 
 private:

@@ -1,0 +1,266 @@
+#include "emfwriter.h"
+#include "failure.h"
+#include "pageexport.h"
+#include "pagefilename.h"
+#include "pagelayout.h"
+#include "rosterdocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+namespace {
+
+/// A roster of three pages at 100 dpi: a bold title and numbered lines.
+PageLayout::Pages threePages()
+{
+    QTextDocument document;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(12);
+    document.setDefaultFont(font);
+    RosterDocument roster(&document);
+    roster.setStyle(RosterDocument::Bold);
+    roster.appendLine(QStringLiteral("Roster Title"));
+    roster.setStyle({});
+    for (int i = 1; i <= 120; ++i)
+        roster.appendLine(QStringLiteral("Line %1 Zoë").arg(i));
+    PageLayout::Result result =
+        PageLayout::paginate(document, TTextOptions(), [] { return PageMetrics::letterAt(100); });
+    return std::move(result.pages);
+}
+
+/// A little-endian number of \a bytes bytes at \a at.
+quint32 littleEndian(const QByteArray& data, qsizetype at, int bytes = 4)
+{
+    quint32 value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | uchar(data.at(at + i));
+    return value;
+}
+
+struct EmfRecord {
+    quint32 type;
+    QByteArray bytes; ///< the whole record
+    quint32 u32(int offset) const { return littleEndian(bytes, offset); }
+    qint32 s32(int offset) const { return qint32(littleEndian(bytes, offset)); }
+    QString utf16(int offset, int units) const
+    {
+        QString text;
+        for (int i = 0; i < units; ++i)
+            text += QChar(char16_t(littleEndian(bytes, offset + 2 * i, 2)));
+        return text;
+    }
+};
+
+/// Splits a metafile into its records, checking each one's size on the way.
+QList<EmfRecord> records(const QByteArray& emf)
+{
+    QList<EmfRecord> list;
+    qsizetype at = 0;
+    while (at + 8 <= emf.size()) {
+        const quint32 type = littleEndian(emf, at);
+        const quint32 size = littleEndian(emf, at + 4);
+        if (size < 8 || size % 4 != 0 || at + size > emf.size()) {
+            qWarning() << "bad record size" << size << "at" << at;
+            return {};
+        }
+        list.append({type, emf.mid(at, size)});
+        at += size;
+    }
+    if (at != emf.size())
+        return {};
+    return list;
+}
+
+/// The quantization tables' entries of a JPEG file.
+QList<int> quantizationEntries(const QByteArray& jpeg)
+{
+    QList<int> entries;
+    qsizetype at = 2;
+    while (at + 4 <= jpeg.size() && uchar(jpeg[at]) == 0xFF) {
+        const uchar marker = uchar(jpeg[at + 1]);
+        const int length = (uchar(jpeg[at + 2]) << 8) | uchar(jpeg[at + 3]);
+        if (marker == 0xDB) {
+            qsizetype p = at + 4;
+            while (p < at + 2 + length) {
+                const bool wide = (uchar(jpeg[p]) >> 4) != 0;
+                ++p;
+                for (int i = 0; i < 64; ++i, p += wide ? 2 : 1)
+                    entries.append(wide ? (uchar(jpeg[p]) << 8 | uchar(jpeg[p + 1]))
+                                        : uchar(jpeg[p]));
+            }
+        }
+        if (marker == 0xDA)
+            break;
+        at += 2 + length;
+    }
+    return entries;
+}
+
+} // namespace
+
+class TestPageExport : public QObject {
+    Q_OBJECT
+private slots:
+    void fileNames_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("jpeg") << "/home/a/roster.jpg" << 1 << ".JPG"
+                              << "/home/a/roster1.JPG";
+        QTest::newRow("cut before the first full stop") << "/home/a/camp.2024.WMF" << 12 << ".EMF"
+                                                        << "/home/a/camp12.EMF";
+        QTest::newRow("folders keep their full stops") << "/home/a.b/roster" << 3 << ".JPG"
+                                                       << "/home/a.b/roster3.JPG";
+        QTest::newRow("no full stop") << "roster" << 2 << ".EMF"
+                                      << "roster2.EMF";
+        QTest::newRow("only an extension") << "/tmp/.WMF" << 1 << ".JPG"
+                                           << "/tmp/1.JPG";
+    }
+    void fileNames()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(int, page);
+        QFETCH(QString, extension);
+        QFETCH(QString, name);
+        QCOMPARE(pageFileName(chosen, page, extension), name);
+    }
+
+    void jpegFilesArePageBitmapsAtQuality100()
+    {
+        const PageLayout::Pages pages = threePages();
+        QCOMPARE(pages.size(), size_t(3));
+        QTemporaryDir dir;
+        PageExport::saveAllJpeg(pages, dir.filePath(QStringLiteral("camp.jpg")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("camp1.JPG"), QStringLiteral("camp2.JPG"),
+                              QStringLiteral("camp3.JPG")}));
+        QFile file(dir.filePath(QStringLiteral("camp2.JPG")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xFF\xD8\xFF"));
+        const QList<int> quantization = quantizationEntries(bytes);
+        QCOMPARE(quantization.size(), 128); // luminance and chrominance
+        QVERIFY(
+            std::all_of(quantization.begin(), quantization.end(), [](int q) { return q == 1; }));
+
+        const QImage image = QImage::fromData(bytes, "JPG");
+        QCOMPARE(image.size(), QSize(850, 1100));
+        QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 100);
+        // White sheet, dark text in the body and at the credit line.
+        QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
+        auto darkIn = [&](const QRect& area) {
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (qGray(image.pixel(x, y)) < 100)
+                        return true;
+            return false;
+        };
+        QVERIFY(darkIn(QRect(50, 50, 200, 40)));
+        QVERIFY(darkIn(QRect(500, 1025, 300, 20)));
+        QVERIFY(!darkIn(QRect(0, 0, 850, 45)));
+        // Drawn band by band, the page matches the page drawn whole, seams included.
+        const QImage whole = PageExport::bitmap(*pages[1]);
+        qint64 difference = 0;
+        int worst = 0;
+        for (int y = 0; y < whole.height(); ++y) {
+            for (int x = 0; x < whole.width(); ++x) {
+                const int d = std::abs(qGray(whole.pixel(x, y)) - qGray(image.pixel(x, y)));
+                difference += d;
+                worst = std::max(worst, d);
+            }
+        }
+        QVERIFY2(difference < qint64(whole.width()) * whole.height() / 4 && worst < 48,
+                 qPrintable(QStringLiteral("total %1, worst %2").arg(difference).arg(worst)));
+    }
+
+    void emfFilesReadBackRecordByRecord()
+    {
+        const PageLayout::Pages pages = threePages();
+        QTemporaryDir dir;
+        PageExport::saveAllEmf(pages, dir.filePath(QStringLiteral("camp.WMF")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+        QFile file(dir.filePath(QStringLiteral("camp1.EMF")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray emf = file.readAll();
+        const QList<EmfRecord> list = records(emf);
+        QVERIFY(list.size() > 10);
+
+        const EmfRecord& header = list.first();
+        QCOMPARE(header.type, quint32(EmfWriter::EMR_HEADER));
+        QCOMPARE(header.u32(40), 0x464D4520u); // " EMF"
+        QCOMPARE(header.u32(48), quint32(emf.size()));
+        QCOMPARE(header.u32(52), quint32(list.size()));
+        QCOMPARE(header.s32(72), 850); // device width in dots
+        QCOMPARE(header.s32(76), 1100);
+        QCOMPARE(header.s32(80), 216); // and in millimetres
+        QCOMPARE(header.s32(84), 279);
+        QCOMPARE(header.utf16(int(header.u32(64)), 8), QStringLiteral("Patrolia"));
+        QCOMPARE(list.last().type, quint32(EmfWriter::EMR_EOF));
+
+        // Each text run: its font is made and selected just before it.
+        struct Run {
+            QString text;
+            QString face;
+            int weight;
+            bool italic;
+            int height;
+            QPoint origin;
+        };
+        QList<Run> runs;
+        QString face;
+        int weight = 0, height = 0;
+        bool italic = false;
+        for (const EmfRecord& record : list) {
+            if (record.type == EmfWriter::EMR_EXTCREATEFONTINDIRECTW) {
+                height = -record.s32(12);
+                weight = record.s32(28);
+                italic = record.bytes[32] != 0;
+                face = record.utf16(40, 32).section(QChar(0), 0, 0);
+            } else if (record.type == EmfWriter::EMR_EXTTEXTOUTW) {
+                const int chars = int(record.u32(44));
+                const QString text = record.utf16(int(record.u32(48)), chars);
+                runs.append(
+                    {text, face, weight, italic, height, QPoint(record.s32(36), record.s32(40))});
+                // One advance per character, after the text.
+                QVERIFY(record.u32(72) + 4 * quint32(chars) <= quint32(record.bytes.size()));
+            }
+        }
+        QVERIFY(runs.size() > 30);
+        QCOMPARE(runs[0].text, TTextOptions::creditLine());
+        QCOMPARE(runs[0].face, QStringLiteral("Times New Roman"));
+        QVERIFY(runs[0].italic);
+        QCOMPARE(runs[0].height, 14); // 10 pt at 100 dpi
+        QVERIFY(runs[0].origin.y() > 1100 - 75 && runs[0].origin.y() < 1100 - 50);
+        QCOMPARE(runs[1].text, QStringLiteral("Roster Title"));
+        QCOMPARE(runs[1].weight, 700);
+        QCOMPARE(runs[1].face, QStringLiteral("Liberation Sans"));
+        QCOMPARE(runs[1].origin.x(), 50);
+        QCOMPARE(runs[2].text, QStringLiteral("Line 1 Zoë"));
+        QCOMPARE(runs[2].weight, 400);
+        QVERIFY(runs[2].origin.y() > runs[1].origin.y());
+    }
+
+    void aFailedExportNamesTheFile()
+    {
+        const PageLayout::Pages pages = threePages();
+        QTemporaryDir dir;
+        const QString chosen = dir.filePath(QStringLiteral("missing/camp.jpg"));
+        try {
+            PageExport::saveAllJpeg(pages, chosen);
+            QFAIL("exported into a missing folder");
+        } catch (const Failure& failure) {
+            QCOMPARE(failure.message(),
+                     QStringLiteral("Cannot create file \"%1\". No such file or directory")
+                         .arg(dir.filePath(QStringLiteral("missing/camp1.JPG"))));
+        }
+    }
+};
+
+QTEST_MAIN(TestPageExport)
+#include "tst_pageexport.moc"
