@@ -3,10 +3,10 @@
 #include "campsitestream.h"
 #include "objectstreamerror.h"
 #include "objectstreamwriter.h"
+#include "savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace CampsiteFile {
 
@@ -27,14 +27,14 @@ QString cannotReadMessage(const QString& fileName)
 
 void save(const QString& fileName, const QList<const CampsiteObject*>& objects)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw Failure(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
-    ObjectStreamWriter writer(&file);
-    CampsiteStream::write(writer, objects);
-    if (!writer.flush() || !file.commit())
-        throw Failure(QStringLiteral("Stream write error"));
+    saveFile(
+        fileName,
+        [&](QIODevice& file) {
+            ObjectStreamWriter writer(&file);
+            CampsiteStream::write(writer, objects);
+            return writer.flush();
+        },
+        QStringLiteral("Stream write error"));
 }
 
 QByteArray readContents(const QString& fileName)

@@ -9,6 +9,10 @@
 #include <QIODevice>
 #include <QPainter>
 
+namespace {
+const QString kWriteFailure = QStringLiteral("Failed to Save Stream");
+}
+
 QImage PageExport::bitmap(const PageRecording& page)
 {
     const PageMetrics& metrics = page.metrics();
@@ -61,9 +65,12 @@ void PageExport::saveAllJpeg(const std::vector<std::unique_ptr<PageRecording>>& 
             return band.constScanLine(y - bandTop);
         };
         const int dpi = qRound(page.metrics().dpiX);
-        saveFile(pageFileName(chosen, int(i) + 1, QStringLiteral(".JPG")), [&](QIODevice& device) {
-            return JpegEncoder::writeRows(sheet, row, device, kJpegQuality, dpi, nullptr);
-        });
+        saveFile(
+            pageFileName(chosen, int(i) + 1, QStringLiteral(".JPG")),
+            [&](QIODevice& device) {
+                return JpegEncoder::writeRows(sheet, row, device, kJpegQuality, dpi, nullptr);
+            },
+            kWriteFailure);
     }
 }
 
@@ -72,7 +79,8 @@ void PageExport::saveAllEmf(const std::vector<std::unique_ptr<PageRecording>>& p
 {
     for (size_t i = 0; i < pages.size(); ++i) {
         const QByteArray emf = EmfWriter::write(*pages[i]);
-        saveFile(pageFileName(chosen, int(i) + 1, QStringLiteral(".EMF")),
-                 [&](QIODevice& device) { return device.write(emf) == emf.size(); });
+        saveFile(
+            pageFileName(chosen, int(i) + 1, QStringLiteral(".EMF")),
+            [&](QIODevice& device) { return device.write(emf) == emf.size(); }, kWriteFailure);
     }
 }

@@ -126,5 +126,7 @@ QByteArray RtfWriter::toRtf(const QTextDocument& document)
 void RtfWriter::save(const QTextDocument& document, const QString& fileName)
 {
     const QByteArray rtf = toRtf(document);
-    saveFile(fileName, [&](QIODevice& device) { return device.write(rtf) == rtf.size(); });
+    saveFile(
+        fileName, [&](QIODevice& device) { return device.write(rtf) == rtf.size(); },
+        QStringLiteral("Failed to Save Stream"));
 }

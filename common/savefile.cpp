@@ -6,10 +6,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-void saveFile(const QString& fileName, const std::function<bool(QIODevice&)>& write)
+void saveFile(const QString& fileName, const std::function<bool(QIODevice&)>& write,
+              const QString& writeFailure)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: writers hand over large pieces, which go straight to the file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         QString reason = file.errorString();
         while (reason.endsWith(u'.') || reason.endsWith(u' '))
             reason.chop(1);
@@ -17,5 +19,5 @@ void saveFile(const QString& fileName, const std::function<bool(QIODevice&)>& wr
         throw Failure(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
     }
     if (!write(file) || !file.commit())
-        throw Failure(QStringLiteral("Failed to Save Stream"));
+        throw Failure(writeFailure);
 }
