@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -232,8 +233,17 @@ public:
         add(std::move(eof));
 
         const QSize dots = metrics.sheetDots;
-        const QSize millimetres(int(std::lround(metrics.widthInches() * 25.4)),
-                                int(std::lround(metrics.heightInches() * 25.4)));
+        // Readers place logical units by the reference device's size in pixels
+        // against its size in whole millimetres. A sheet is rarely a whole number
+        // of millimetres (Letter is 215.9 x 279.4), so the reference device is the
+        // sheet grown to whole multiples of 5 inches (127 mm): its dots per
+        // millimetre are then exactly the sheet's.
+        const auto reference = [](double inches, double dpi) {
+            const int fives = std::max(1, int(std::ceil(inches / 5 - 1e-9)));
+            return std::pair(quint32(std::lround(fives * 5 * dpi)), quint32(fives * 127));
+        };
+        const auto [deviceWidth, millimetresWide] = reference(metrics.widthInches(), metrics.dpiX);
+        const auto [deviceHeight, millimetresHigh] = reference(metrics.heightInches(), metrics.dpiY);
         const QString description = QStringLiteral("Patrolia") + QChar(0) +
                                     QStringLiteral("Roster page") + QChar(0) + QChar(0);
         Record header(EmfWriter::EMR_HEADER);
@@ -252,15 +262,15 @@ public:
         header.put32(quint32(description.size()));
         header.put32(108);
         header.put32(0); // palette entries
-        header.put32(quint32(dots.width()));
-        header.put32(quint32(dots.height()));
-        header.put32(quint32(millimetres.width()));
-        header.put32(quint32(millimetres.height()));
+        header.put32(deviceWidth);
+        header.put32(deviceHeight);
+        header.put32(millimetresWide);
+        header.put32(millimetresHigh);
         header.put32(0); // no pixel format
         header.put32(0);
         header.put32(0); // not OpenGL
-        header.put32(quint32(std::lround(metrics.widthInches() * 25400)));
-        header.put32(quint32(std::lround(metrics.heightInches() * 25400)));
+        header.put32(millimetresWide * 1000);
+        header.put32(millimetresHigh * 1000);
         header.putText(description);
         QByteArray bytes = header.finish() + m_body;
         const auto total = quint32(bytes.size());

@@ -102,6 +102,8 @@ QList<int> quantizationEntries(const QByteArray& jpeg)
 
 } // namespace
 
+Q_DECLARE_METATYPE(PageMetrics)
+
 class TestPageExport : public QObject {
     Q_OBJECT
 private slots:
@@ -196,10 +198,10 @@ private slots:
         QCOMPARE(header.u32(40), 0x464D4520u); // " EMF"
         QCOMPARE(header.u32(48), quint32(emf.size()));
         QCOMPARE(header.u32(52), quint32(list.size()));
-        QCOMPARE(header.s32(72), 850); // device width in dots
-        QCOMPARE(header.s32(76), 1100);
-        QCOMPARE(header.s32(80), 216); // and in millimetres
-        QCOMPARE(header.s32(84), 279);
+        QCOMPARE(header.s32(72), 1000); // reference device: 10 x 15 inches in dots
+        QCOMPARE(header.s32(76), 1500);
+        QCOMPARE(header.s32(80), 254); // and in millimetres
+        QCOMPARE(header.s32(84), 381);
         QCOMPARE(header.utf16(int(header.u32(64)), 8), QStringLiteral("Patrolia"));
         QCOMPARE(list.last().type, quint32(EmfWriter::EMR_EOF));
 
@@ -244,6 +246,48 @@ private slots:
         QCOMPARE(runs[2].text, QStringLiteral("Line 1 Zoë"));
         QCOMPARE(runs[2].weight, 400);
         QVERIFY(runs[2].origin.y() > runs[1].origin.y());
+    }
+
+    void emfHeaderScalesDotsExactly_data()
+    {
+        QTest::addColumn<PageMetrics>("metrics");
+        QTest::newRow("letter at 100 dpi") << PageMetrics::letterAt(100);
+        QTest::newRow("letter at 600 dpi") << PageMetrics::letterAt(600);
+        QTest::newRow("A4 at 300 dpi") << PageMetrics{300, 300, QSize(2480, 3508)};
+        QTest::newRow("legal landscape at 96 x 144 dpi")
+            << PageMetrics{96, 144, QSize(1344, 1224)};
+    }
+    void emfHeaderScalesDotsExactly()
+    {
+        // Readers map the page's dots to paper by the reference device's pixels
+        // against its whole millimetres: that ratio must be the sheet's own, or
+        // text drifts from its place towards the far edges (Letter is 279.4 mm high).
+        QFETCH(PageMetrics, metrics);
+        const PageRecording page(metrics);
+        const QList<EmfRecord> list = records(EmfWriter::write(page));
+        QCOMPARE(list.size(), 5); // header, three settings, end
+        const EmfRecord& header = list.first();
+        QCOMPARE(header.u32(4), 152u);
+        const QSize sheet = metrics.sheetDots;
+        // Bounds in dots and frame in hundredths of a millimetre, both of the whole sheet.
+        QCOMPARE(QRect(QPoint(header.s32(8), header.s32(12)),
+                       QPoint(header.s32(16), header.s32(20))),
+                 QRect(QPoint(0, 0), sheet));
+        QCOMPARE(header.s32(24), 0);
+        QCOMPARE(header.s32(28), 0);
+        QCOMPARE(header.s32(32), qRound(metrics.widthInches() * 2540));
+        QCOMPARE(header.s32(36), qRound(metrics.heightInches() * 2540));
+        const qint64 deviceWidth = header.s32(72), deviceHeight = header.s32(76);
+        const qint64 millimetresWide = header.s32(80), millimetresHigh = header.s32(84);
+        QCOMPARE(deviceWidth * 254, millimetresWide * 10 * qRound(metrics.dpiX));
+        QCOMPARE(deviceHeight * 254, millimetresHigh * 10 * qRound(metrics.dpiY));
+        QVERIFY(deviceWidth >= sheet.width() && deviceHeight >= sheet.height());
+        QCOMPARE(header.u32(100), quint32(millimetresWide * 1000)); // micrometres
+        QCOMPARE(header.u32(104), quint32(millimetresHigh * 1000));
+        // The end record closes the file with its own size.
+        QCOMPARE(list.last().type, quint32(EmfWriter::EMR_EOF));
+        QCOMPARE(list.last().bytes.size(), 20);
+        QCOMPARE(list.last().u32(16), 20u);
     }
 
     void aFailedExportNamesTheFile()
