@@ -110,8 +110,11 @@ public:
         font.putSigned(0);       // lfOrientation
         font.putSigned(run.font.weight() >= QFont::Bold ? 700 : 400);
         font.putByte(run.font.italic() ? 1 : 0);
-        font.putByte(run.underline ? 1 : 0);
-        font.putByte(run.strikeOut ? 1 : 0);
+        // No underline or strikeout in the font: the page recorded those
+        // lines itself, where its layout put them, and they are written as
+        // lines below. A font flag as well would draw each one twice.
+        font.putByte(0);
+        font.putByte(0);
         font.putByte(1); // DEFAULT_CHARSET
         font.put32(0);   // precisions, quality, pitch and family
         font.putText(run.font.family().left(31).leftJustified(32, QChar(0)));
@@ -243,7 +246,8 @@ public:
             return std::pair(quint32(std::lround(fives * 5 * dpi)), quint32(fives * 127));
         };
         const auto [deviceWidth, millimetresWide] = reference(metrics.widthInches(), metrics.dpiX);
-        const auto [deviceHeight, millimetresHigh] = reference(metrics.heightInches(), metrics.dpiY);
+        const auto [deviceHeight, millimetresHigh] =
+            reference(metrics.heightInches(), metrics.dpiY);
         const QString description = QStringLiteral("Patrolia") + QChar(0) +
                                     QStringLiteral("Roster page") + QChar(0) + QChar(0);
         Record header(EmfWriter::EMR_HEADER);

@@ -14,7 +14,7 @@
 
 namespace {
 
-/// A roster of three pages at 100 dpi: a bold title and numbered lines.
+/// A roster of three pages at 100 dpi: a bold title, an underlined heading and numbered lines.
 PageLayout::Pages threePages()
 {
     QTextDocument document;
@@ -24,6 +24,8 @@ PageLayout::Pages threePages()
     RosterDocument roster(&document);
     roster.setStyle(RosterDocument::Bold);
     roster.appendLine(QStringLiteral("Roster Title"));
+    roster.setStyle(RosterDocument::Underline);
+    roster.appendLine(QStringLiteral("Meals"));
     roster.setStyle({});
     for (int i = 1; i <= 120; ++i)
         roster.appendLine(QStringLiteral("Line %1 Zoë").arg(i));
@@ -205,32 +207,55 @@ private slots:
         QCOMPARE(header.utf16(int(header.u32(64)), 8), QStringLiteral("Patrolia"));
         QCOMPARE(list.last().type, quint32(EmfWriter::EMR_EOF));
 
-        // Each text run: its font is made and selected just before it.
+        // Each text run: its font is made and selected just before it; the
+        // lines drawn after it up to the next run are its decorations, if any.
         struct Run {
             QString text;
             QString face;
             int weight;
             bool italic;
+            bool fontDecorated; ///< underline or strikeout in the font
             int height;
             QPoint origin;
+            int advance; ///< the sum of the advances
+            QList<QLine> lines;
         };
         QList<Run> runs;
         QString face;
         int weight = 0, height = 0;
-        bool italic = false;
+        bool italic = false, decorated = false;
         for (const EmfRecord& record : list) {
             if (record.type == EmfWriter::EMR_EXTCREATEFONTINDIRECTW) {
+                QCOMPARE(record.bytes.size(), 104); // a LOGFONTW after the handle
                 height = -record.s32(12);
                 weight = record.s32(28);
                 italic = record.bytes[32] != 0;
+                decorated = record.bytes[33] != 0 || record.bytes[34] != 0;
                 face = record.utf16(40, 32).section(QChar(0), 0, 0);
             } else if (record.type == EmfWriter::EMR_EXTTEXTOUTW) {
                 const int chars = int(record.u32(44));
+                QCOMPARE(record.u32(48), 76u); // the text right after the EMRTEXT
                 const QString text = record.utf16(int(record.u32(48)), chars);
-                runs.append(
-                    {text, face, weight, italic, height, QPoint(record.s32(36), record.s32(40))});
                 // One advance per character, after the text.
-                QVERIFY(record.u32(72) + 4 * quint32(chars) <= quint32(record.bytes.size()));
+                const quint32 dx = record.u32(72);
+                QCOMPARE(dx, 76 + quint32(chars * 2 + 3) / 4 * 4);
+                QCOMPARE(dx + 4 * quint32(chars), quint32(record.bytes.size()));
+                int advance = 0;
+                for (int i = 0; i < chars; ++i)
+                    advance += record.s32(int(dx) + 4 * i);
+                runs.append({text,
+                             face,
+                             weight,
+                             italic,
+                             decorated,
+                             height,
+                             QPoint(record.s32(36), record.s32(40)),
+                             advance,
+                             {}});
+            } else if (record.type == EmfWriter::EMR_POLYPOLYLINE && !runs.isEmpty() &&
+                       record.u32(24) == 1 && record.u32(28) == 2) {
+                runs.last().lines.append(
+                    QLine(record.s32(36), record.s32(40), record.s32(44), record.s32(48)));
             }
         }
         QVERIFY(runs.size() > 30);
@@ -243,9 +268,21 @@ private slots:
         QCOMPARE(runs[1].weight, 700);
         QCOMPARE(runs[1].face, QStringLiteral("Liberation Sans"));
         QCOMPARE(runs[1].origin.x(), 50);
-        QCOMPARE(runs[2].text, QStringLiteral("Line 1 Zoë"));
-        QCOMPARE(runs[2].weight, 400);
-        QVERIFY(runs[2].origin.y() > runs[1].origin.y());
+        // The underline is drawn once: as the line the page laid under the
+        // run, not again by the font.
+        const Run& meals = runs[2];
+        QCOMPARE(meals.text, QStringLiteral("Meals"));
+        QVERIFY(!meals.fontDecorated);
+        QCOMPARE(meals.lines.size(), 1);
+        const QLine underline = meals.lines.first();
+        QCOMPARE(underline.y1(), underline.y2());
+        QVERIFY(underline.y1() > meals.origin.y() && underline.y1() < meals.origin.y() + 5);
+        QVERIFY(std::abs(underline.x1() - meals.origin.x()) <= 1);
+        QVERIFY(std::abs(underline.x2() - (meals.origin.x() + meals.advance)) <= 2);
+        QCOMPARE(runs[3].text, QStringLiteral("Line 1 Zoë"));
+        QCOMPARE(runs[3].weight, 400);
+        QVERIFY(runs[3].lines.isEmpty());
+        QVERIFY(runs[3].origin.y() > meals.origin.y());
     }
 
     void emfHeaderScalesDotsExactly_data()
@@ -254,8 +291,7 @@ private slots:
         QTest::newRow("letter at 100 dpi") << PageMetrics::letterAt(100);
         QTest::newRow("letter at 600 dpi") << PageMetrics::letterAt(600);
         QTest::newRow("A4 at 300 dpi") << PageMetrics{300, 300, QSize(2480, 3508)};
-        QTest::newRow("legal landscape at 96 x 144 dpi")
-            << PageMetrics{96, 144, QSize(1344, 1224)};
+        QTest::newRow("legal landscape at 96 x 144 dpi") << PageMetrics{96, 144, QSize(1344, 1224)};
     }
     void emfHeaderScalesDotsExactly()
     {
@@ -270,9 +306,9 @@ private slots:
         QCOMPARE(header.u32(4), 152u);
         const QSize sheet = metrics.sheetDots;
         // Bounds in dots and frame in hundredths of a millimetre, both of the whole sheet.
-        QCOMPARE(QRect(QPoint(header.s32(8), header.s32(12)),
-                       QPoint(header.s32(16), header.s32(20))),
-                 QRect(QPoint(0, 0), sheet));
+        QCOMPARE(
+            QRect(QPoint(header.s32(8), header.s32(12)), QPoint(header.s32(16), header.s32(20))),
+            QRect(QPoint(0, 0), sheet));
         QCOMPARE(header.s32(24), 0);
         QCOMPARE(header.s32(28), 0);
         QCOMPARE(header.s32(32), qRound(metrics.widthInches() * 2540));
