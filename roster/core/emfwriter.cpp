@@ -82,6 +82,12 @@ quint32 colorRef(const QColor& color)
 
 class Writer {
 public:
+    /// The size of one sheet dot across and down, in hundredths of a millimetre.
+    Writer(double hundredthsX, double hundredthsY)
+        : m_hundredthsX(hundredthsX), m_hundredthsY(hundredthsY)
+    {
+    }
+
     void add(Record record)
     {
         m_body += record.finish();
@@ -148,9 +154,9 @@ public:
         const QRect bounds(origin.x(), origin.y() - height, std::max(placed, 1), height * 2);
         Record out(EmfWriter::EMR_EXTTEXTOUTW);
         out.putRect(bounds);
-        out.put32(1); // iGraphicsMode: GM_COMPATIBLE
-        out.putFloat(0);
-        out.putFloat(0);
+        out.put32(1);                       // iGraphicsMode: GM_COMPATIBLE
+        out.putFloat(float(m_hundredthsX)); // exScale and eyScale: dots to 0.01 mm
+        out.putFloat(float(m_hundredthsY));
         // EMRTEXT
         const quint32 stringOffset = 8 + 16 + 12 + 40;
         const quint32 textBytes = quint32((text.size() * 2 + 3) / 4 * 4);
@@ -159,7 +165,8 @@ public:
         out.put32(quint32(text.size()));
         out.put32(stringOffset);
         out.put32(0); // options
-        out.putRect(QRect());
+        for (int edge = 0; edge < 4; ++edge)
+            out.put32(0); // no clipping or opaque rectangle
         out.put32(stringOffset + textBytes);
         out.putText(text);
         out.pad();
@@ -284,6 +291,8 @@ public:
     }
 
 private:
+    double m_hundredthsX;
+    double m_hundredthsY;
     QByteArray m_body;
     qsizetype m_count = 0;
 };
@@ -292,7 +301,8 @@ private:
 
 QByteArray EmfWriter::write(const PageRecording& page)
 {
-    Writer writer;
+    const PageMetrics& metrics = page.metrics();
+    Writer writer(2540 / metrics.dpiX, 2540 / metrics.dpiY);
     writer.simple(EMR_SETBKMODE, 1);       // TRANSPARENT
     writer.simple(EMR_SETTEXTALIGN, 24);   // TA_BASELINE | TA_LEFT | TA_NOUPDATECP
     writer.simple(EMR_SETPOLYFILLMODE, 2); // WINDING
@@ -304,5 +314,5 @@ QByteArray EmfWriter::write(const PageRecording& page)
         else if (const auto* stroke = std::get_if<PageRecording::Stroke>(&command))
             writer.stroke(*stroke);
     }
-    return writer.finish(page.metrics());
+    return writer.finish(metrics);
 }

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include <cstring>
+
 namespace {
 
 /// A roster of three pages at 100 dpi: a bold title, an underlined heading and numbered lines.
@@ -48,6 +50,13 @@ struct EmfRecord {
     QByteArray bytes; ///< the whole record
     quint32 u32(int offset) const { return littleEndian(bytes, offset); }
     qint32 s32(int offset) const { return qint32(littleEndian(bytes, offset)); }
+    float f32(int offset) const
+    {
+        const quint32 bits = u32(offset);
+        float value;
+        std::memcpy(&value, &bits, 4);
+        return value;
+    }
     QString utf16(int offset, int units) const
     {
         QString text;
@@ -234,6 +243,12 @@ private slots:
                 face = record.utf16(40, 32).section(QChar(0), 0, 0);
             } else if (record.type == EmfWriter::EMR_EXTTEXTOUTW) {
                 const int chars = int(record.u32(44));
+                QCOMPARE(record.u32(24), 1u); // GM_COMPATIBLE, scaled by the sheet's dot
+                // exScale and eyScale: a dot at 100 dpi is 25.4 hundredths of a millimetre.
+                QCOMPARE(record.f32(28), 25.4f);
+                QCOMPARE(record.f32(32), 25.4f);
+                QCOMPARE(record.u32(52), 0u); // no options, and an empty rectangle
+                QCOMPARE(record.bytes.mid(56, 16), QByteArray(16, '\0'));
                 QCOMPARE(record.u32(48), 76u); // the text right after the EMRTEXT
                 const QString text = record.utf16(int(record.u32(48)), chars);
                 // One advance per character, after the text.
