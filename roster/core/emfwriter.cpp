@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -81,6 +82,12 @@ quint32 colorRef(const QColor& color)
 
 class Writer {
 public:
+    /// The size of one sheet dot across and down, in hundredths of a millimetre.
+    Writer(double hundredthsX, double hundredthsY)
+        : m_hundredthsX(hundredthsX), m_hundredthsY(hundredthsY)
+    {
+    }
+
     void add(Record record)
     {
         m_body += record.finish();
@@ -109,8 +116,11 @@ public:
         font.putSigned(0);       // lfOrientation
         font.putSigned(run.font.weight() >= QFont::Bold ? 700 : 400);
         font.putByte(run.font.italic() ? 1 : 0);
-        font.putByte(run.underline ? 1 : 0);
-        font.putByte(run.strikeOut ? 1 : 0);
+        // No underline or strikeout in the font: the page recorded those
+        // lines itself, where its layout put them, and they are written as
+        // lines below. A font flag as well would draw each one twice.
+        font.putByte(0);
+        font.putByte(0);
         font.putByte(1); // DEFAULT_CHARSET
         font.put32(0);   // precisions, quality, pitch and family
         font.putText(run.font.family().left(31).leftJustified(32, QChar(0)));
@@ -144,9 +154,9 @@ public:
         const QRect bounds(origin.x(), origin.y() - height, std::max(placed, 1), height * 2);
         Record out(EmfWriter::EMR_EXTTEXTOUTW);
         out.putRect(bounds);
-        out.put32(1); // iGraphicsMode: GM_COMPATIBLE
-        out.putFloat(0);
-        out.putFloat(0);
+        out.put32(1);                       // iGraphicsMode: GM_COMPATIBLE
+        out.putFloat(float(m_hundredthsX)); // exScale and eyScale: dots to 0.01 mm
+        out.putFloat(float(m_hundredthsY));
         // EMRTEXT
         const quint32 stringOffset = 8 + 16 + 12 + 40;
         const quint32 textBytes = quint32((text.size() * 2 + 3) / 4 * 4);
@@ -155,7 +165,8 @@ public:
         out.put32(quint32(text.size()));
         out.put32(stringOffset);
         out.put32(0); // options
-        out.putRect(QRect());
+        for (int edge = 0; edge < 4; ++edge)
+            out.put32(0); // no clipping or opaque rectangle
         out.put32(stringOffset + textBytes);
         out.putText(text);
         out.pad();
@@ -232,8 +243,18 @@ public:
         add(std::move(eof));
 
         const QSize dots = metrics.sheetDots;
-        const QSize millimetres(int(std::lround(metrics.widthInches() * 25.4)),
-                                int(std::lround(metrics.heightInches() * 25.4)));
+        // Readers place logical units by the reference device's size in pixels
+        // against its size in whole millimetres. A sheet is rarely a whole number
+        // of millimetres (Letter is 215.9 x 279.4), so the reference device is the
+        // sheet grown to whole multiples of 5 inches (127 mm): its dots per
+        // millimetre are then exactly the sheet's.
+        const auto reference = [](double inches, double dpi) {
+            const int fives = std::max(1, int(std::ceil(inches / 5 - 1e-9)));
+            return std::pair(quint32(std::lround(fives * 5 * dpi)), quint32(fives * 127));
+        };
+        const auto [deviceWidth, millimetresWide] = reference(metrics.widthInches(), metrics.dpiX);
+        const auto [deviceHeight, millimetresHigh] =
+            reference(metrics.heightInches(), metrics.dpiY);
         const QString description = QStringLiteral("Patrolia") + QChar(0) +
                                     QStringLiteral("Roster page") + QChar(0) + QChar(0);
         Record header(EmfWriter::EMR_HEADER);
@@ -252,15 +273,15 @@ public:
         header.put32(quint32(description.size()));
         header.put32(108);
         header.put32(0); // palette entries
-        header.put32(quint32(dots.width()));
-        header.put32(quint32(dots.height()));
-        header.put32(quint32(millimetres.width()));
-        header.put32(quint32(millimetres.height()));
+        header.put32(deviceWidth);
+        header.put32(deviceHeight);
+        header.put32(millimetresWide);
+        header.put32(millimetresHigh);
         header.put32(0); // no pixel format
         header.put32(0);
         header.put32(0); // not OpenGL
-        header.put32(quint32(std::lround(metrics.widthInches() * 25400)));
-        header.put32(quint32(std::lround(metrics.heightInches() * 25400)));
+        header.put32(millimetresWide * 1000);
+        header.put32(millimetresHigh * 1000);
         header.putText(description);
         QByteArray bytes = header.finish() + m_body;
         const auto total = quint32(bytes.size());
@@ -270,6 +291,8 @@ public:
     }
 
 private:
+    double m_hundredthsX;
+    double m_hundredthsY;
     QByteArray m_body;
     qsizetype m_count = 0;
 };
@@ -278,7 +301,8 @@ private:
 
 QByteArray EmfWriter::write(const PageRecording& page)
 {
-    Writer writer;
+    const PageMetrics& metrics = page.metrics();
+    Writer writer(2540 / metrics.dpiX, 2540 / metrics.dpiY);
     writer.simple(EMR_SETBKMODE, 1);       // TRANSPARENT
     writer.simple(EMR_SETTEXTALIGN, 24);   // TA_BASELINE | TA_LEFT | TA_NOUPDATECP
     writer.simple(EMR_SETPOLYFILLMODE, 2); // WINDING
@@ -290,5 +314,5 @@ QByteArray EmfWriter::write(const PageRecording& page)
         else if (const auto* stroke = std::get_if<PageRecording::Stroke>(&command))
             writer.stroke(*stroke);
     }
-    return writer.finish(page.metrics());
+    return writer.finish(metrics);
 }

@@ -4,10 +4,11 @@
 
 class PageRecording;
 
-/// Writes a page image as an Enhanced Metafile: the header (the sheet in the
-/// reference device's dots and in millimetres), the page's text runs with their
-/// fonts, colours and baseline positions, its filled areas and lines as
-/// polygons, and the end record. Logical units are the reference device's dots.
+/// Writes a page image as an Enhanced Metafile: the header (the sheet as the
+/// picture's frame, and a reference device with the sheet's dots per
+/// millimetre), the page's text runs with their fonts, colours and baseline
+/// positions, its filled areas and lines (underlines and strikeouts among them)
+/// as polygons, and the end record. Logical units are the sheet's dots.
 class EmfWriter {
 public:
     static QByteArray write(const PageRecording& page);

@@ -12,9 +12,11 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include <cstring>
+
 namespace {
 
-/// A roster of three pages at 100 dpi: a bold title and numbered lines.
+/// A roster of three pages at 100 dpi: a bold title, an underlined heading and numbered lines.
 PageLayout::Pages threePages()
 {
     QTextDocument document;
@@ -24,6 +26,8 @@ PageLayout::Pages threePages()
     RosterDocument roster(&document);
     roster.setStyle(RosterDocument::Bold);
     roster.appendLine(QStringLiteral("Roster Title"));
+    roster.setStyle(RosterDocument::Underline);
+    roster.appendLine(QStringLiteral("Meals"));
     roster.setStyle({});
     for (int i = 1; i <= 120; ++i)
         roster.appendLine(QStringLiteral("Line %1 Zoë").arg(i));
@@ -46,6 +50,13 @@ struct EmfRecord {
     QByteArray bytes; ///< the whole record
     quint32 u32(int offset) const { return littleEndian(bytes, offset); }
     qint32 s32(int offset) const { return qint32(littleEndian(bytes, offset)); }
+    float f32(int offset) const
+    {
+        const quint32 bits = u32(offset);
+        float value;
+        std::memcpy(&value, &bits, 4);
+        return value;
+    }
     QString utf16(int offset, int units) const
     {
         QString text;
@@ -101,6 +112,8 @@ QList<int> quantizationEntries(const QByteArray& jpeg)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(PageMetrics)
 
 class TestPageExport : public QObject {
     Q_OBJECT
@@ -196,39 +209,68 @@ private slots:
         QCOMPARE(header.u32(40), 0x464D4520u); // " EMF"
         QCOMPARE(header.u32(48), quint32(emf.size()));
         QCOMPARE(header.u32(52), quint32(list.size()));
-        QCOMPARE(header.s32(72), 850); // device width in dots
-        QCOMPARE(header.s32(76), 1100);
-        QCOMPARE(header.s32(80), 216); // and in millimetres
-        QCOMPARE(header.s32(84), 279);
+        QCOMPARE(header.s32(72), 1000); // reference device: 10 x 15 inches in dots
+        QCOMPARE(header.s32(76), 1500);
+        QCOMPARE(header.s32(80), 254); // and in millimetres
+        QCOMPARE(header.s32(84), 381);
         QCOMPARE(header.utf16(int(header.u32(64)), 8), QStringLiteral("Patrolia"));
         QCOMPARE(list.last().type, quint32(EmfWriter::EMR_EOF));
 
-        // Each text run: its font is made and selected just before it.
+        // Each text run: its font is made and selected just before it; the
+        // lines drawn after it up to the next run are its decorations, if any.
         struct Run {
             QString text;
             QString face;
             int weight;
             bool italic;
+            bool fontDecorated; ///< underline or strikeout in the font
             int height;
             QPoint origin;
+            int advance; ///< the sum of the advances
+            QList<QLine> lines;
         };
         QList<Run> runs;
         QString face;
         int weight = 0, height = 0;
-        bool italic = false;
+        bool italic = false, decorated = false;
         for (const EmfRecord& record : list) {
             if (record.type == EmfWriter::EMR_EXTCREATEFONTINDIRECTW) {
+                QCOMPARE(record.bytes.size(), 104); // a LOGFONTW after the handle
                 height = -record.s32(12);
                 weight = record.s32(28);
                 italic = record.bytes[32] != 0;
+                decorated = record.bytes[33] != 0 || record.bytes[34] != 0;
                 face = record.utf16(40, 32).section(QChar(0), 0, 0);
             } else if (record.type == EmfWriter::EMR_EXTTEXTOUTW) {
                 const int chars = int(record.u32(44));
+                QCOMPARE(record.u32(24), 1u); // GM_COMPATIBLE, scaled by the sheet's dot
+                // exScale and eyScale: a dot at 100 dpi is 25.4 hundredths of a millimetre.
+                QCOMPARE(record.f32(28), 25.4f);
+                QCOMPARE(record.f32(32), 25.4f);
+                QCOMPARE(record.u32(52), 0u); // no options, and an empty rectangle
+                QCOMPARE(record.bytes.mid(56, 16), QByteArray(16, '\0'));
+                QCOMPARE(record.u32(48), 76u); // the text right after the EMRTEXT
                 const QString text = record.utf16(int(record.u32(48)), chars);
-                runs.append(
-                    {text, face, weight, italic, height, QPoint(record.s32(36), record.s32(40))});
                 // One advance per character, after the text.
-                QVERIFY(record.u32(72) + 4 * quint32(chars) <= quint32(record.bytes.size()));
+                const quint32 dx = record.u32(72);
+                QCOMPARE(dx, 76 + quint32(chars * 2 + 3) / 4 * 4);
+                QCOMPARE(dx + 4 * quint32(chars), quint32(record.bytes.size()));
+                int advance = 0;
+                for (int i = 0; i < chars; ++i)
+                    advance += record.s32(int(dx) + 4 * i);
+                runs.append({text,
+                             face,
+                             weight,
+                             italic,
+                             decorated,
+                             height,
+                             QPoint(record.s32(36), record.s32(40)),
+                             advance,
+                             {}});
+            } else if (record.type == EmfWriter::EMR_POLYPOLYLINE && !runs.isEmpty() &&
+                       record.u32(24) == 1 && record.u32(28) == 2) {
+                runs.last().lines.append(
+                    QLine(record.s32(36), record.s32(40), record.s32(44), record.s32(48)));
             }
         }
         QVERIFY(runs.size() > 30);
@@ -241,9 +283,62 @@ private slots:
         QCOMPARE(runs[1].weight, 700);
         QCOMPARE(runs[1].face, QStringLiteral("Liberation Sans"));
         QCOMPARE(runs[1].origin.x(), 50);
-        QCOMPARE(runs[2].text, QStringLiteral("Line 1 Zoë"));
-        QCOMPARE(runs[2].weight, 400);
-        QVERIFY(runs[2].origin.y() > runs[1].origin.y());
+        // The underline is drawn once: as the line the page laid under the
+        // run, not again by the font.
+        const Run& meals = runs[2];
+        QCOMPARE(meals.text, QStringLiteral("Meals"));
+        QVERIFY(!meals.fontDecorated);
+        QCOMPARE(meals.lines.size(), 1);
+        const QLine underline = meals.lines.first();
+        QCOMPARE(underline.y1(), underline.y2());
+        QVERIFY(underline.y1() > meals.origin.y() && underline.y1() < meals.origin.y() + 5);
+        QVERIFY(std::abs(underline.x1() - meals.origin.x()) <= 1);
+        QVERIFY(std::abs(underline.x2() - (meals.origin.x() + meals.advance)) <= 2);
+        QCOMPARE(runs[3].text, QStringLiteral("Line 1 Zoë"));
+        QCOMPARE(runs[3].weight, 400);
+        QVERIFY(runs[3].lines.isEmpty());
+        QVERIFY(runs[3].origin.y() > meals.origin.y());
+    }
+
+    void emfHeaderScalesDotsExactly_data()
+    {
+        QTest::addColumn<PageMetrics>("metrics");
+        QTest::newRow("letter at 100 dpi") << PageMetrics::letterAt(100);
+        QTest::newRow("letter at 600 dpi") << PageMetrics::letterAt(600);
+        QTest::newRow("A4 at 300 dpi") << PageMetrics{300, 300, QSize(2480, 3508)};
+        QTest::newRow("legal landscape at 96 x 144 dpi") << PageMetrics{96, 144, QSize(1344, 1224)};
+    }
+    void emfHeaderScalesDotsExactly()
+    {
+        // Readers map the page's dots to paper by the reference device's pixels
+        // against its whole millimetres: that ratio must be the sheet's own, or
+        // text drifts from its place towards the far edges (Letter is 279.4 mm high).
+        QFETCH(PageMetrics, metrics);
+        const PageRecording page(metrics);
+        const QList<EmfRecord> list = records(EmfWriter::write(page));
+        QCOMPARE(list.size(), 5); // header, three settings, end
+        const EmfRecord& header = list.first();
+        QCOMPARE(header.u32(4), 152u);
+        const QSize sheet = metrics.sheetDots;
+        // Bounds in dots and frame in hundredths of a millimetre, both of the whole sheet.
+        QCOMPARE(
+            QRect(QPoint(header.s32(8), header.s32(12)), QPoint(header.s32(16), header.s32(20))),
+            QRect(QPoint(0, 0), sheet));
+        QCOMPARE(header.s32(24), 0);
+        QCOMPARE(header.s32(28), 0);
+        QCOMPARE(header.s32(32), qRound(metrics.widthInches() * 2540));
+        QCOMPARE(header.s32(36), qRound(metrics.heightInches() * 2540));
+        const qint64 deviceWidth = header.s32(72), deviceHeight = header.s32(76);
+        const qint64 millimetresWide = header.s32(80), millimetresHigh = header.s32(84);
+        QCOMPARE(deviceWidth * 254, millimetresWide * 10 * qRound(metrics.dpiX));
+        QCOMPARE(deviceHeight * 254, millimetresHigh * 10 * qRound(metrics.dpiY));
+        QVERIFY(deviceWidth >= sheet.width() && deviceHeight >= sheet.height());
+        QCOMPARE(header.u32(100), quint32(millimetresWide * 1000)); // micrometres
+        QCOMPARE(header.u32(104), quint32(millimetresHigh * 1000));
+        // The end record closes the file with its own size.
+        QCOMPARE(list.last().type, quint32(EmfWriter::EMR_EOF));
+        QCOMPARE(list.last().bytes.size(), 20);
+        QCOMPARE(list.last().u32(16), 20u);
     }
 
     void aFailedExportNamesTheFile()
