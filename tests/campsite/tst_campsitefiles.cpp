@@ -1,6 +1,7 @@
 // Campsite files on disk and objects on the clipboard.
 #include "campsiteclipboard.h"
 #include "campsitefile.h"
+#include "campsitefixture.h"
 #include "campsitestream.h"
 #include "objectstreamerror.h"
 #include "readlayout.h"
