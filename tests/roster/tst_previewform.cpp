@@ -1,5 +1,6 @@
 #include "emfwriter.h"
 #include "gopageform.h"
+#include "noprinter.h"
 #include "pageview.h"
 #include "previewform.h"
 #include "previewprinter.h"
@@ -65,9 +66,7 @@ private slots:
     void initTestCase()
     {
         QCoreApplication::setApplicationName(QStringLiteral("Patrolia"));
-        // No scheduler answers here: the screen is the reference device.
-        qputenv("CUPS_SERVER",
-                QFile::encodeName(QDir::temp().filePath(QStringLiteral("no-cups-here.sock"))));
+        withoutPrinters();
     }
 
     void withoutAPrinterPagesAreLetterSheetsAtTheScreensDensity()
