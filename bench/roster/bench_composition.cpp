@@ -1,13 +1,13 @@
 // The roster composition into a text document: a week of three meals with a
 // patrol of 30 (target: under 2 ms), and the same with 5,000-line snacks and
 // drinks memos (target: under 50 ms). Medians of repeated runs.
+#include "benchmain.h"
 #include "namelist.h"
 #include "randomsource.h"
 #include "rostercomposition.h"
 #include "rosterdocument.h"
 #include "rosterinputs.h"
 
-#include <QGuiApplication>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
@@ -88,10 +88,5 @@ BENCHMARK(BM_ComposeWeekWith5000LineMemos)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
