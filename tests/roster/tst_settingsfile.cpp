@@ -31,16 +31,16 @@ private slots:
         const SettingsFile file(dir.filePath(QStringLiteral("sub/roster.ini")));
         file.save(sample(QSize(1024, 768), true, true));
         QCOMPARE(fileContents(file.path()), QByteArray("[TForm3]\n"
-                                                  "FormVersion=0\n"
-                                                  "Flags=0\n"
-                                                  "ShowCmd=1\n"
-                                                  "PixelsPerInch=96\n"
-                                                  "MinMaxPos(1024x768)=-1,-1,-1,-1\n"
-                                                  "MinMaxPos=-1,-1,-1,-1\n"
-                                                  "NormPos(1024x768)=192,114,438,219\n"
-                                                  "NormPos=192,114,438,219\n"
-                                                  "Visible=1\n"
-                                                  "JvCheckBox1_Checked=True\n"));
+                                                       "FormVersion=0\n"
+                                                       "Flags=0\n"
+                                                       "ShowCmd=1\n"
+                                                       "PixelsPerInch=96\n"
+                                                       "MinMaxPos(1024x768)=-1,-1,-1,-1\n"
+                                                       "MinMaxPos=-1,-1,-1,-1\n"
+                                                       "NormPos(1024x768)=192,114,438,219\n"
+                                                       "NormPos=192,114,438,219\n"
+                                                       "Visible=1\n"
+                                                       "JvCheckBox1_Checked=True\n"));
     }
 
     void existingKeysKeepTheirPlaceAndForeignOnesStay()
@@ -48,32 +48,32 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("roster.ini"));
         writeFileContents(path, "[Other]\n"
-                       "Colour=green\n"
-                       "\n"
-                       "[TForm3]\n"
-                       "JvCheckBox1_Checked=True\n"
-                       "Foreign=kept\n"
-                       "NormPos=1,2,3,4\n"
-                       "MinMaxPos(1024x768)=-1,-1,-1,-1\n");
+                                "Colour=green\n"
+                                "\n"
+                                "[TForm3]\n"
+                                "JvCheckBox1_Checked=True\n"
+                                "Foreign=kept\n"
+                                "NormPos=1,2,3,4\n"
+                                "MinMaxPos(1024x768)=-1,-1,-1,-1\n");
         const SettingsFile file(path);
         file.save(sample(QSize(800, 600), false, false));
         QCOMPARE(fileContents(path), QByteArray("[Other]\n"
-                                           "Colour=green\n"
-                                           "\n"
-                                           "\n"
-                                           "[TForm3]\n"
-                                           "JvCheckBox1_Checked=False\n"
-                                           "Foreign=kept\n"
-                                           "NormPos=192,114,438,219\n"
-                                           "MinMaxPos(1024x768)=-1,-1,-1,-1\n"
-                                           "FormVersion=0\n"
-                                           "Flags=0\n"
-                                           "ShowCmd=1\n"
-                                           "PixelsPerInch=96\n"
-                                           "MinMaxPos(800x600)=-1,-1,-1,-1\n"
-                                           "MinMaxPos=-1,-1,-1,-1\n"
-                                           "NormPos(800x600)=192,114,438,219\n"
-                                           "Visible=0\n"));
+                                                "Colour=green\n"
+                                                "\n"
+                                                "\n"
+                                                "[TForm3]\n"
+                                                "JvCheckBox1_Checked=False\n"
+                                                "Foreign=kept\n"
+                                                "NormPos=192,114,438,219\n"
+                                                "MinMaxPos(1024x768)=-1,-1,-1,-1\n"
+                                                "FormVersion=0\n"
+                                                "Flags=0\n"
+                                                "ShowCmd=1\n"
+                                                "PixelsPerInch=96\n"
+                                                "MinMaxPos(800x600)=-1,-1,-1,-1\n"
+                                                "MinMaxPos=-1,-1,-1,-1\n"
+                                                "NormPos(800x600)=192,114,438,219\n"
+                                                "Visible=0\n"));
     }
 
     void restore_data()
