@@ -9,6 +9,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,13 +33,13 @@ inline QByteArray written(const ReadLayout& layout)
 // a stream that reads back, even without skipping, to the same stream.
 inline void check(QByteArrayView bytes)
 {
-    ReadLayout strict {QStringList()};
+    ReadLayout strict{QStringList()};
     try {
         CampsiteStream::read(bytes, strict, CampsiteStream::Mode::Clipboard);
     } catch (const ObjectStreamError&) {
     }
 
-    ReadLayout lenient {QStringList()};
+    ReadLayout lenient{QStringList()};
     try {
         const qsizetype used = CampsiteStream::read(bytes, lenient, CampsiteStream::Mode::File);
         if (used <= 0 || used > bytes.size())
@@ -46,7 +47,7 @@ inline void check(QByteArrayView bytes)
     } catch (const ObjectStreamError&) {
     }
     const QByteArray stream = written(lenient);
-    ReadLayout again {QStringList()};
+    ReadLayout again{QStringList()};
     try {
         CampsiteStream::read(stream, again, CampsiteStream::Mode::Clipboard);
     } catch (const ObjectStreamError&) {
