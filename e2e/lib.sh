@@ -28,14 +28,18 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start_x: an Xvfb of our own on the first free display number
+# start_x: an Xvfb of our own on a display number it picks itself (two tests
+# starting together cannot both take the same one)
 start_x() {
-    local n=90
-    while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     PIDS+=($!)
-    export DISPLAY=":$n"
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    for _ in $(seq 100); do
+        if [ -s "$WORK/display" ]; then
+            export DISPLAY=":$(head -1 "$WORK/display")"
+            xdpyinfo >/dev/null 2>&1 && return 0
+        fi
+        sleep 0.1
+    done
     fail "Xvfb did not start"
 }
 
@@ -63,3 +67,28 @@ screenshot() { import -window root "$1"; }
 
 # pixel FILE X Y: the colour of one pixel as "r,g,b"
 pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+
+# prompt TITLE TEXT: answers the input prompt titled TITLE (a pattern: brackets escaped)
+prompt() {
+    local id
+    id=$(wait_window "$1")
+    xdotool windowactivate --sync "$id" 2>/dev/null || true
+    sleep 0.2
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+    sleep 0.3
+}
+
+# start_wizard: starts dutyroll and waits for its wizard; sets WIZARD (the window id)
+# and WIZARD_X, WIZARD_Y (its position on the screen)
+start_wizard() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    start_program dutyroll
+    WIZARD=$(wait_window Patrolia)
+    sleep 0.3
+    eval "$(xdotool getwindowgeometry --shell "$WIZARD")"
+    WIZARD_X=$X WIZARD_Y=$Y
+}
+
+# page_click PAGE_X PAGE_Y: a click at a point of the wizard's notebook page
+page_click() { xdotool mousemove $((WIZARD_X + 8 + $1)) $((WIZARD_Y + 8 + $2)) click 1; sleep 0.3; }

@@ -2,54 +2,38 @@
 # page forward, closes the preview and saves the roster as Rich Text.
 source "$(dirname "$0")/lib.sh"
 start_x
-start_program dutyroll
-win=$(wait_window Patrolia)
-sleep 0.3
-eval "$(xdotool getwindowgeometry --shell "$win")"
-OX=$X OY=$Y
+start_wizard
 
-# click PAGE_X PAGE_Y: a click at a point of the notebook page
-click() { xdotool mousemove $((OX + 8 + $1)) $((OY + 8 + $2)) click 1; sleep 0.3; }
 # other_window TITLE: the id of a visible window with that title other than the wizard
 other_window() {
     local id
     for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "$win" | head -1 || true)
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "$WIZARD" | head -1 || true)
         if [ -n "$id" ]; then echo "$id"; return 0; fi
         sleep 0.1
     done
     fail "no second window titled '$1'"
 }
-# prompt TITLE TEXT: answers the input prompt titled TITLE
-prompt() {
-    local id
-    id=$(wait_window "$1")
-    xdotool windowactivate --sync "$id" 2>/dev/null || true
-    sleep 0.2
-    xdotool type --delay 20 "$2"
-    xdotool key Return
-    sleep 0.3
-}
 # region FILE X Y W H: a checksum of part of a screenshot
 region() { convert "$1" -crop "$4x$5+$2+$3" +repage rgb:- | md5sum | cut -d' ' -f1; }
 
-click 388 276                                  # "Click Here to continue"
-click 100 34                                   # the title field
+page_click 388 276                             # "Click Here to continue"
+page_click 100 34                              # the title field
 xdotool key ctrl+a && xdotool type --delay 20 "Trail Patrol Roster"
-click 22 96                                    # Sunday
-click 220 280                                  # continue
-click 14 64                                    # Dinner
-click 212 140; prompt "Scout Name \\(First\\) \\(Last\\)" "Alex"
-click 484 220; prompt "Dinner-Type meal" "Chili"
-click 492 288                                  # continue
+page_click 22 96                               # Sunday
+page_click 220 280                             # continue
+page_click 14 64                               # Dinner
+page_click 212 140; prompt "Scout Name \\(First\\) \\(Last\\)" "Alex"
+page_click 484 220; prompt "Dinner-Type meal" "Chili"
+page_click 492 288                             # continue
 # A snack list of 150 lines, pasted into the snacks memo.
 seq 1 150 | sed 's/^/Trail mix bag /' | xclip -selection clipboard
-click 200 60; xdotool key ctrl+v; sleep 0.3
-click 200 200; xdotool type --delay 20 "Water"
-click 492 284                                  # continue: composes
+page_click 200 60; xdotool key ctrl+v; sleep 0.3
+page_click 200 200; xdotool type --delay 20 "Water"
+page_click 492 284                             # continue: composes
 sleep 0.5
 
-click 482 24                                   # "Print/Preview this document"
+page_click 482 24                              # "Print/Preview this document"
 preview=$(other_window Patrolia)
 sleep 1
 screenshot "$WORK/preview0.png"
@@ -68,12 +52,12 @@ screenshot "$WORK/preview3.png"
 [ "$(region "$WORK/preview3.png" 300 100 680 800)" = "$sheet1" ] || fail "Prev did not return to page 1"
 xdotool key Escape
 for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^Patrolia\$" 2>/dev/null | grep -qvx "$win" || break
+    xdotool search --onlyvisible --name "^Patrolia\$" 2>/dev/null | grep -qvx "$WIZARD" || break
     sleep 0.1
 done
-xdotool search --onlyvisible --name "^Patrolia\$" 2>/dev/null | grep -qvx "$win" && fail "the preview did not close"
+xdotool search --onlyvisible --name "^Patrolia\$" 2>/dev/null | grep -qvx "$WIZARD" && fail "the preview did not close"
 
-click 482 62                                   # "Save this Document..."
+page_click 482 62                              # "Save this Document..."
 dialog=$(other_window "Save As")
 sleep 0.5
 xdotool type --delay 10 "$WORK/trail roster"

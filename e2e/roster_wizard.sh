@@ -3,42 +3,25 @@
 # copies the roster out of the editor.
 source "$(dirname "$0")/lib.sh"
 start_x
-start_program dutyroll
-win=$(wait_window Patrolia)
-sleep 0.3
+start_wizard
 [ "$(cat "$FERNWICK_SPLASH_LOG")" = "Splash visible-windows=0" ] || fail "splash log: $(cat "$FERNWICK_SPLASH_LOG")"
-eval "$(xdotool getwindowgeometry --shell "$win")"
-OX=$X OY=$Y
 
-# click PAGE_X PAGE_Y: a click at a point of the notebook page
-click() { xdotool mousemove $((OX + 8 + $1)) $((OY + 8 + $2)) click 1; sleep 0.3; }
-# prompt TITLE TEXT: answers the input prompt titled TITLE
-prompt() {
-    local id
-    id=$(wait_window "$1") # a pattern: brackets escaped
-    xdotool windowactivate --sync "$id" 2>/dev/null || true
-    sleep 0.2
-    xdotool type --delay 20 "$2"
-    xdotool key Return
-    sleep 0.3
-}
-
-click 388 276                                  # "Click Here to continue"
-click 100 34                                   # the title field
+page_click 388 276                             # "Click Here to continue"
+page_click 100 34                              # the title field
 xdotool key ctrl+a && xdotool type --delay 20 "Trail Patrol Roster"
-click 22 96                                    # Sunday
-click 220 280                                  # continue
-click 14 64                                    # Dinner
-click 212 140; prompt "Scout Name \\(First\\) \\(Last\\)" "Alex"
-click 212 140; prompt "Scout Name \\(First\\) \\(Last\\)" "Jordan"
-click 484 220; prompt "Dinner-Type meal" "Chili"
+page_click 22 96                               # Sunday
+page_click 220 280                             # continue
+page_click 14 64                               # Dinner
+page_click 212 140; prompt "Scout Name \\(First\\) \\(Last\\)" "Alex"
+page_click 212 140; prompt "Scout Name \\(First\\) \\(Last\\)" "Jordan"
+page_click 484 220; prompt "Dinner-Type meal" "Chili"
 screenshot "$WORK/page2.png"
-click 492 288                                  # continue
-click 200 60; xdotool type --delay 20 "Trail mix"
-click 200 200; xdotool type --delay 20 "Water"
-click 492 284                                  # continue: composes
+page_click 492 288                             # continue
+page_click 200 60; xdotool type --delay 20 "Trail mix"
+page_click 200 200; xdotool type --delay 20 "Water"
+page_click 492 284                             # continue: composes
 screenshot "$WORK/page4.png"
-click 200 120                                  # into the roster editor
+page_click 200 120                             # into the roster editor
 xdotool key ctrl+a ctrl+c
 sleep 0.3
 copied=$(xclip -o -selection clipboard | sed -E 's/^(Cook|Cleanup): (Alex|Jordan)$/\1: <scout>/')

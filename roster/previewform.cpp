@@ -412,18 +412,20 @@ void TPreviewForm::SaveJpeg1Click()
 
 void TPreviewForm::CopyEMF1Click()
 {
-    if (m_printer.PageCount() == 0)
-        return;
-    auto* data = new QMimeData;
-    data->setData(QStringLiteral("image/emf"), EmfWriter::write(m_printer.page(m_current)));
-    QGuiApplication::clipboard()->setMimeData(data);
+    copyCurrentPage(QStringLiteral("image/emf"), &EmfWriter::write);
 }
 
 void TPreviewForm::CopyJpeg1Click()
 {
+    copyCurrentPage(QStringLiteral("image/jpeg"), &PageExport::jpeg);
+}
+
+void TPreviewForm::copyCurrentPage(const QString& mimeType,
+                                   QByteArray (*encode)(const PageRecording&))
+{
     if (m_printer.PageCount() == 0)
         return;
     auto* data = new QMimeData;
-    data->setData(QStringLiteral("image/jpeg"), PageExport::jpeg(m_printer.page(m_current)));
+    data->setData(mimeType, encode(m_printer.page(m_current)));
     QGuiApplication::clipboard()->setMimeData(data);
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class PageRecording;
 class PageView;
 class QAction;
 class QComboBox;
@@ -82,6 +83,8 @@ private:
     void applyZoom();
     void zoomedByTool();
     void updateZoomLabel();
+    /// Puts the page on show on the clipboard as \a mimeType, encoded by \a encode.
+    void copyCurrentPage(const QString& mimeType, QByteArray (*encode)(const PageRecording&));
     QToolButton* addButton(QWidget* bar, const QString& text, const QString& hint,
                            const QIcon& icon = {});
 

@@ -21,14 +21,14 @@ binary=$out/fuzz_campsitestream
 # Rebuild when a source is newer than the fuzzer.
 stale=0
 [ -x "$binary" ] || stale=1
-for f in "${sources[@]}" "$core"/*.h "$root/tests/fuzz/campsitestreamcheck.h"; do
+for f in "${sources[@]}" "$core"/*.h "$root/tests/fuzz/campsitestreamcheck.h" "$root/tests/support/readlayout.h"; do
     [ "$f" -nt "$binary" ] && stale=1
 done
 if [ $stale -eq 1 ]; then
     echo "fuzz: building $binary"
     # shellcheck disable=SC2046
     clang++-14 -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-        -fno-omit-frame-pointer -I"$core" -I"$root/common" $(pkg-config --cflags Qt6Core Qt6Gui) \
+        -fno-omit-frame-pointer -I"$core" -I"$root/common" -I"$root/tests/support" $(pkg-config --cflags Qt6Core Qt6Gui) \
         "${sources[@]}" $(pkg-config --libs Qt6Core Qt6Gui) -o "$binary"
 fi
 

@@ -1,6 +1,7 @@
 // The designer with 5,000 objects on the layout area: hit testing, a band
 // selecting all, moving all by one grid step with the repaint, placing one more.
 #include "Unit1.h"
+#include "benchmain.h"
 #include "dsn8register.h"
 #include "dsnbutton.h"
 #include "dsnstage.h"
@@ -131,11 +132,5 @@ BENCHMARK(BM_PlacingOneMore)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

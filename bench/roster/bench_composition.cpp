@@ -1,62 +1,47 @@
 // The roster composition into a text document: a week of three meals with a
 // patrol of 30 (target: under 2 ms), and the same with 5,000-line snacks and
 // drinks memos (target: under 50 ms). Medians of repeated runs.
-#include "namelist.h"
+#include "benchmain.h"
+#include "fixedrosterinputs.h"
 #include "randomsource.h"
 #include "rostercomposition.h"
 #include "rosterdocument.h"
-#include "rosterinputs.h"
 
-#include <QGuiApplication>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
-struct WeekInputs final : RosterInputs {
-    QStringList patrol, candidates[3];
-    QString snacksText, drinksText;
-
-    explicit WeekInputs(int memoLines)
-    {
-        for (int i = 0; i < 30; ++i)
-            patrol.append(QStringLiteral("Scout Number %1").arg(i));
-        for (auto& list : candidates)
-            for (int i = 0; i < 10; ++i)
-                list.append(QStringLiteral("Camp Meal %1").arg(i));
-        QStringList snacks, drinks;
-        for (int i = 0; i < memoLines; ++i) {
-            snacks.append(QStringLiteral("Trail mix and apples, bag %1").arg(i));
-            drinks.append(QStringLiteral("Cocoa or water, bottle %1").arg(i));
-        }
-        snacksText = snacks.join(QLatin1Char('\n'));
-        drinksText = drinks.join(QLatin1Char('\n'));
+/// A week of three meals, each with ten candidates, for a patrol of 30, with snacks and
+/// drinks memos of \a memoLines lines.
+FixedRosterInputs weekInputs(int memoLines)
+{
+    FixedRosterInputs inputs;
+    inputs.titleText = QStringLiteral("The Cool Patrol's Roster");
+    std::fill(std::begin(inputs.days), std::end(inputs.days), true);
+    std::fill(std::begin(inputs.meals), std::end(inputs.meals), true);
+    for (int i = 0; i < 30; ++i)
+        inputs.patrol.append(QStringLiteral("Scout Number %1").arg(i));
+    for (auto& list : inputs.candidates)
+        for (int i = 0; i < 10; ++i)
+            list.append(QStringLiteral("Camp Meal %1").arg(i));
+    QStringList snacks, drinks;
+    for (int i = 0; i < memoLines; ++i) {
+        snacks.append(QStringLiteral("Trail mix and apples, bag %1").arg(i));
+        drinks.append(QStringLiteral("Cocoa or water, bottle %1").arg(i));
     }
-    static QString read(const QStringList& list, int position)
-    {
-        if (position < 0 || position >= list.size())
-            throw listIndexError(position);
-        return list[position];
-    }
-    QString title() const override { return QStringLiteral("The Cool Patrol's Roster"); }
-    bool isDayTicked(int) const override { return true; }
-    bool isMealTicked(int) const override { return true; }
-    int scoutCount() const override { return int(patrol.size()); }
-    QString scout(int position) const override { return read(patrol, position); }
-    int candidateCount(int meal) const override { return int(candidates[meal].size()); }
-    QString candidate(int meal, int position) const override
-    {
-        return read(candidates[meal], position);
-    }
-    QString snacks() const override { return snacksText; }
-    QString drinks() const override { return drinksText; }
-    void turnPage() override {}
-};
+    inputs.snacksText = snacks.join(QLatin1Char('\n'));
+    inputs.drinksText = drinks.join(QLatin1Char('\n'));
+    return inputs;
+}
 
 void compose(benchmark::State& state, int memoLines)
 {
-    WeekInputs inputs(memoLines);
+    FixedRosterInputs inputs = weekInputs(memoLines);
     QTextDocument text;
     RosterDocument document(&text);
     RosterComposition composition(processRandom());
@@ -88,10 +73,5 @@ BENCHMARK(BM_ComposeWeekWith5000LineMemos)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // "Save all pages as Jpeg" for ten pages, against libjpeg-turbo alone encoding
 // the same ten bitmaps with the same settings, in one run; and the export's
 // peak memory, measured in a child process of its own.
+#include "benchmain.h"
 #include "pageexport.h"
 #include "pagelayout.h"
 #include "rosterfixture.h"
@@ -121,9 +122,5 @@ BENCHMARK(BM_SaveAllPagesAsJpegPeakMemory)->Unit(benchmark::kMillisecond)->Itera
 
 int main(int argc, char** argv)
 {
-    const auto application = benchApplication(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

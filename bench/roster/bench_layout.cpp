@@ -1,5 +1,6 @@
 // Laying out a 100-page roster on page recordings, against Qt's own
 // QTextDocument::print() of the same document to a PDF printer, in one run.
+#include "benchmain.h"
 #include "pagelayout.h"
 #include "previewprinter.h"
 #include "rosterfixture.h"
@@ -61,9 +62,5 @@ BENCHMARK(BM_PaginateRichEdit)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    const auto application = benchApplication(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

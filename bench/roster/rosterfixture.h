@@ -2,10 +2,7 @@
 
 #include "rosterdocument.h"
 
-#include <QApplication>
 #include <QTextDocument>
-
-#include <memory>
 
 /// A roster long enough for \a pages pages of about 65 lines (in the default font): a title, the
 /// duty lines, and long snack and drink lists.
@@ -27,12 +24,4 @@ inline void fillLongRoster(QTextDocument& document, int pages)
                 .arg(i)
                 .arg(i < lines / 2 ? QStringLiteral("snack") : QStringLiteral("drink")));
     }
-}
-
-/// The Qt application every benchmark here needs for fonts; offscreen unless told otherwise.
-inline std::unique_ptr<QApplication> benchApplication(int& argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
 }

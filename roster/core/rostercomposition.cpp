@@ -30,6 +30,16 @@ void RosterComposition::compose(RosterInputs& inputs, RosterDocument& document)
         document.appendLine(QLatin1String(kDayNames[day]));
         document.setStyle(Style());
     };
+    // One block for each ticked meal of a day: its header, what \a body writes, a blank line.
+    const auto mealBlocks = [&](const auto& body) {
+        for (int meal = 0; meal < kMeals; ++meal) {
+            if (!inputs.isMealTicked(meal))
+                continue;
+            document.appendLine(QLatin1String(kMealHeaders[meal]));
+            body(meal);
+            document.appendLine(QString());
+        }
+    };
 
     document.clear();
     inputs.turnPage();
@@ -45,17 +55,13 @@ void RosterComposition::compose(RosterInputs& inputs, RosterDocument& document)
             continue;
         document.appendLine(QString());
         dayLine(day);
-        for (int meal = 0; meal < kMeals; ++meal) {
-            if (!inputs.isMealTicked(meal))
-                continue;
-            document.appendLine(QLatin1String(kMealHeaders[meal]));
+        mealBlocks([&](int) {
             const int cook = drawScout(inputs, rememberedCleanup);
             document.appendLine(QStringLiteral("Cook: ") + inputs.scout(cook));
             const int cleanup = drawScout(inputs, rememberedCleanup);
             document.appendLine(QStringLiteral("Cleanup: ") + inputs.scout(cleanup));
             rememberedCleanup = cleanup;
-            document.appendLine(QString());
-        }
+        });
     }
 
     // Meals section: only Sunday's block opens with a blank line.
@@ -67,15 +73,11 @@ void RosterComposition::compose(RosterInputs& inputs, RosterDocument& document)
         if (day == 0)
             document.appendLine(QString());
         dayLine(day);
-        for (int meal = 0; meal < kMeals; ++meal) {
-            if (!inputs.isMealTicked(meal))
-                continue;
-            document.appendLine(QLatin1String(kMealHeaders[meal]));
+        mealBlocks([&](int meal) {
             m_random.reseed();
             const int drawn = m_random.draw(inputs.candidateCount(meal));
             document.appendLine(inputs.candidate(meal, drawn));
-            document.appendLine(QString());
-        }
+        });
     }
     document.appendLine(QString());
 

@@ -1,7 +1,9 @@
 // Campsite files on disk and objects on the clipboard.
 #include "campsiteclipboard.h"
 #include "campsitefile.h"
+#include "campsitefixture.h"
 #include "campsitestream.h"
+#include "filecontents.h"
 #include "objectstreamerror.h"
 #include "readlayout.h"
 
@@ -25,19 +27,6 @@ QString failureOf(const std::function<void()>& action)
         return failure.message();
     }
     return QStringLiteral("(no failure)");
-}
-
-QByteArray contentsOf(const QString& fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void writeFile(const QString& fileName, const QByteArray& contents)
-{
-    QFile file(fileName);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
 }
 
 // Files may grow to a limit while it lives; writing past it fails instead of killing the test.
@@ -78,7 +67,7 @@ private slots:
         ReadLayout original{QStringList()};
         CampsiteStream::read(fixture(fixtureName), original, CampsiteStream::Mode::File);
         CampsiteFile::save(fileName, original.pointers());
-        QCOMPARE(contentsOf(fileName), fixture(fixtureName));
+        QCOMPARE(fileContents(fileName), fixture(fixtureName));
 
         ReadLayout reread{QStringList()};
         CampsiteFile::readObjects(fileName, CampsiteFile::readContents(fileName), reread);
@@ -96,7 +85,7 @@ private slots:
         QCOMPARE(failureOf([&] { CampsiteFile::readContents(folder.path()); }),
                  folder.path() + " can not be read");
 
-        writeFile("empty.gnd", {});
+        writeFileContents("empty.gnd", {});
         ReadLayout layout;
         const QString emptyError = failureOf([&] {
             CampsiteFile::readObjects("empty.gnd", CampsiteFile::readContents("empty.gnd"), layout);
@@ -123,7 +112,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString fileName = folder.filePath("camp.gnd");
-        writeFile(fileName, fixture("label2.gnd"));
+        writeFileContents(fileName, fixture("label2.gnd"));
         ReadLayout layout;
         for (int i = 0; i < 40; ++i)
             CampsiteStream::read(fixture("campsite.gnd"), layout, CampsiteStream::Mode::File);
@@ -133,7 +122,7 @@ private slots:
             error = failureOf([&] { CampsiteFile::save(fileName, layout.pointers()); });
         }
         QCOMPARE(error, "Stream write error");
-        QCOMPARE(contentsOf(fileName), fixture("label2.gnd"));
+        QCOMPARE(fileContents(fileName), fixture("label2.gnd"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"camp.gnd"});
     }
 

@@ -1,5 +1,6 @@
 // Campsite objects as an object stream: writing, reading, skipping, and
 // refusing hostile bytes.
+#include "campsitefixture.h"
 #include "campsitestream.h"
 #include "objectstreamreader.h"
 #include "readlayout.h"

@@ -10,6 +10,7 @@
 #include "errorreport.h"
 #include "readlayout.h"
 #include "scripteddialogs.h"
+#include "stagemouse.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,30 +20,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestCampsiteWindowFiles : public QObject {
+class TestCampsiteWindowFiles : public QObject, public StageMouse {
     Q_OBJECT
 
     std::unique_ptr<ScriptedDialogs> dialogs;
     std::unique_ptr<TForm1> form;
-    TDsnStage* stage = nullptr;
-    TDsn8Register* designer = nullptr;
     QTemporaryDir folder;
 
-    void drag(QPoint from, QPoint to)
-    {
-        QTest::mousePress(stage, Qt::LeftButton, {}, from);
-        QMouseEvent move(QEvent::MouseMove, to, stage->mapToGlobal(to), Qt::NoButton,
-                         Qt::LeftButton, {});
-        QApplication::sendEvent(stage, &move);
-        QTest::mouseRelease(stage, Qt::LeftButton, {}, to);
-    }
-    void click(QPoint at) { drag(at, at); }
-    CampsiteObject* place(TDsnButton* button, QPoint from, QPoint to)
-    {
-        QTest::mouseClick(button, Qt::LeftButton);
-        drag(from, to);
-        return designer->objects().last();
-    }
     void designMode(bool on)
     {
         if (form->DsnSwitch1->isChecked() != on)

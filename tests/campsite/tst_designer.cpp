@@ -6,6 +6,7 @@
 #include "dsnstage.h"
 #include "dsnswitch.h"
 #include "scripteddialogs.h"
+#include "stagemouse.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,43 +15,11 @@
 
 /// The campsite window driven with synthetic mouse and key events on its
 /// layout area, as a user would.
-class TestDesigner : public QObject {
+class TestDesigner : public QObject, public StageMouse {
     Q_OBJECT
 
     std::unique_ptr<TForm1> form;
-    TDsnStage* stage = nullptr;
-    TDsn8Register* designer = nullptr;
 
-    void press(QPoint at, Qt::KeyboardModifiers modifiers = {},
-               Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mousePress(stage, button, modifiers, at);
-    }
-    void release(QPoint at, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::mouseRelease(stage, Qt::LeftButton, modifiers, at);
-    }
-    void move(QPoint to, Qt::MouseButtons buttons = Qt::NoButton,
-              Qt::KeyboardModifiers modifiers = {})
-    {
-        QMouseEvent event(QEvent::MouseMove, to, stage->mapToGlobal(to), Qt::NoButton, buttons,
-                          modifiers);
-        QApplication::sendEvent(stage, &event);
-    }
-    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {})
-    {
-        press(from, modifiers);
-        move((from + to) / 2, Qt::LeftButton, modifiers);
-        move(to, Qt::LeftButton, modifiers);
-        release(to, modifiers);
-    }
-    void click(QPoint at, Qt::KeyboardModifiers modifiers = {}) { drag(at, at, modifiers); }
-    CampsiteObject* place(TDsnButton* button, QPoint from, QPoint to)
-    {
-        QTest::mouseClick(button, Qt::LeftButton);
-        drag(from, to);
-        return designer->objects().last();
-    }
     QStringList selectedNames() const
     {
         QStringList names;

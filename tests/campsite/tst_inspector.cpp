@@ -5,6 +5,7 @@
 #include "dsnstage.h"
 #include "inspectorfm.h"
 #include "scripteddialogs.h"
+#include "stagemouse.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -12,26 +13,13 @@
 #include <QTest>
 
 /// The "Object Inspector" tool window beside the designer, driven as a user would.
-class TestInspector : public QObject {
+class TestInspector : public QObject, public StageMouse {
     Q_OBJECT
 
     std::unique_ptr<TForm1> form;
     std::unique_ptr<ScriptedDialogs> dialogs;
-    TDsnStage* stage = nullptr;
-    TDsn8Register* designer = nullptr;
 
     TInspectorFm* inspector() const { return form->DsnInspector1->form(); }
-    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::mousePress(stage, Qt::LeftButton, modifiers, from);
-        QTest::mouseRelease(stage, Qt::LeftButton, modifiers, to);
-    }
-    CampsiteObject* place(TDsnButton* button, QPoint from, QPoint to)
-    {
-        QTest::mouseClick(button, Qt::LeftButton);
-        drag(from, to);
-        return designer->objects().last();
-    }
     QStringList shownRows() const
     {
         QStringList rows;

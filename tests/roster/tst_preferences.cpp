@@ -1,7 +1,9 @@
 #include "Unit2.h"
 #include "Unit3.h"
+#include "filecontents.h"
 #include "formstorage.h"
 #include "notebook.h"
+#include "rosterprogram.h"
 #include "scripteddialogs.h"
 
 #include <QApplication>
@@ -31,23 +33,7 @@ QByteArray settings()
 void writeSettings(const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(settingsPath()).absolutePath());
-    QFile file(settingsPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-void startProgram()
-{
-    Form1 = new TForm1;
-    Form3 = new TForm3;
-}
-
-void endProgram()
-{
-    delete Form3;
-    delete Form1;
-    Form3 = nullptr;
-    Form1 = nullptr;
+    writeFileContents(settingsPath(), bytes);
 }
 
 /// Opens the dialog from "Preferences..." and runs \a inside while it is shown.
@@ -76,16 +62,16 @@ private slots:
         QFile::remove(settingsPath());
         QDir(settingsPath()).removeRecursively();
     }
-    void cleanup() { endProgram(); }
+    void cleanup() { endRosterProgram(); }
 
     void firstStartOpensOnTheWelcomePageAndWritesAtTheEnd()
     {
-        startProgram();
+        startRosterProgram();
         QCOMPARE(Form1->Notebook1->pageIndex(), 0);
         QVERIFY(Form3->JvCheckBox1->isChecked());
         QVERIFY(!Form3->isVisible());
         QVERIFY(!QFile::exists(settingsPath()));
-        endProgram();
+        endRosterProgram();
         const QByteArray file = settings();
         QVERIFY(file.startsWith("[TForm3]\nFormVersion=0\nFlags=0\nShowCmd=1\n"));
         QVERIFY(file.contains("\nVisible=1\nJvCheckBox1_Checked=True\n"));
@@ -106,7 +92,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(int, page);
         writeSettings(content);
-        startProgram();
+        startRosterProgram();
         QCOMPARE(Form1->Notebook1->pageIndex(), page);
     }
 
@@ -119,7 +105,7 @@ private slots:
     void everyCloseSaves()
     {
         QFETCH(bool, byOk);
-        startProgram();
+        startRosterProgram();
         withDialogOpen([&] {
             QVERIFY(Form3->isVisible());
             Form3->JvCheckBox1->setChecked(false);
@@ -131,10 +117,10 @@ private slots:
 
         // Ending the program writes nothing more: a save succeeded since the last restore.
         writeSettings("[TForm3]\nJvCheckBox1_Checked=False\nmarker=1\n");
-        endProgram();
+        endRosterProgram();
         QCOMPARE(settings(), QByteArray("[TForm3]\nJvCheckBox1_Checked=False\nmarker=1\n"));
 
-        startProgram();
+        startRosterProgram();
         QCOMPARE(Form1->Notebook1->pageIndex(), 1);
         // "New Roster" goes to the welcome page whatever the preference says.
         Form1->Button1->click();
@@ -143,14 +129,14 @@ private slots:
 
     void eachShowingRestoresFromTheFile()
     {
-        startProgram();
+        startRosterProgram();
         writeSettings("[TForm3]\nJvCheckBox1_Checked=False\n");
         withDialogOpen([] { QVERIFY(!Form3->JvCheckBox1->isChecked()); });
     }
 
     void escapeDoesNotCloseAndEnterOnlyOnOk()
     {
-        startProgram();
+        startRosterProgram();
         withDialogOpen([] {
             Form3->JvCheckBox1->setFocus();
             QTest::keyClick(Form3, Qt::Key_Escape);
@@ -166,14 +152,14 @@ private slots:
     void unwritableFileIsReportedAndRetriedAtTheEnd()
     {
         ScriptedDialogs dialogs;
-        startProgram();
+        startRosterProgram();
         QVERIFY(QDir().mkpath(settingsPath())); // a folder where the file should be
         withDialogOpen([] { Form3->JvCheckBox1->setChecked(false); });
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].text, QStringLiteral("Unable to write to roster.ini."));
         QCOMPARE(dialogs.messages[0].caption, QStringLiteral("Patrolia"));
         QVERIFY(!Form3->JvFormStorage1->isSaved());
-        endProgram();
+        endRosterProgram();
         QCOMPARE(dialogs.messages.size(), 2);
         QCOMPARE(dialogs.messages[1].text, QStringLiteral("Unable to write to roster.ini."));
     }

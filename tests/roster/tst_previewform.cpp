@@ -1,5 +1,6 @@
 #include "emfwriter.h"
 #include "gopageform.h"
+#include "noprinter.h"
 #include "pageview.h"
 #include "previewform.h"
 #include "previewprinter.h"
@@ -34,6 +35,24 @@ void fill(QTextEdit& editor, int lines)
         roster.appendLine(QStringLiteral("Line %1: cook Alex, cleanup Sam").arg(i));
 }
 
+/// A preview window over an editor holding \a lines roster lines (none: one empty page).
+struct Preview {
+    explicit Preview(int lines = 0) : form(paginated(lines)) {}
+
+    QTextEdit editor;
+    TPreviewPrinter printer;
+    TPreviewForm form;
+
+private:
+    TPreviewPrinter& paginated(int lines)
+    {
+        if (lines > 0)
+            fill(editor, lines);
+        printer.PaginateRichEdit(&editor);
+        return printer;
+    }
+};
+
 struct NavigationState {
     QString label;
     bool earlier;
@@ -65,9 +84,7 @@ private slots:
     void initTestCase()
     {
         QCoreApplication::setApplicationName(QStringLiteral("Patrolia"));
-        // No scheduler answers here: the screen is the reference device.
-        qputenv("CUPS_SERVER",
-                QFile::encodeName(QDir::temp().filePath(QStringLiteral("no-cups-here.sock"))));
+        withoutPrinters();
     }
 
     void withoutAPrinterPagesAreLetterSheetsAtTheScreensDensity()
@@ -199,10 +216,8 @@ private slots:
     {
         QFETCH(int, entry);
         QFETCH(double, factor);
-        QTextEdit editor;
-        TPreviewPrinter printer;
-        printer.PaginateRichEdit(&editor);
-        TPreviewForm form(printer);
+        Preview preview;
+        TPreviewForm& form = preview.form;
         form.ZoomBox->setCurrentIndex(entry);
         form.ZoomBoxChange();
         QCOMPARE(form.zoomFactor(), factor);
@@ -214,10 +229,8 @@ private slots:
 
     void fitZoomsAndTheirLimits()
     {
-        QTextEdit editor;
-        TPreviewPrinter printer;
-        printer.PaginateRichEdit(&editor);
-        TPreviewForm form(printer);
+        Preview preview;
+        TPreviewForm& form = preview.form;
         form.resize(1000, 800);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -261,10 +274,8 @@ private slots:
 
     void theZoomToolBringsTheClickedPointToTheCentre()
     {
-        QTextEdit editor;
-        TPreviewPrinter printer;
-        printer.PaginateRichEdit(&editor);
-        TPreviewForm form(printer);
+        Preview preview;
+        TPreviewForm& form = preview.form;
         form.resize(1000, 800);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -303,10 +314,8 @@ private slots:
 
     void hintsShowInTheStatusBar()
     {
-        QTextEdit editor;
-        TPreviewPrinter printer;
-        printer.PaginateRichEdit(&editor);
-        TPreviewForm form(printer);
+        Preview preview;
+        TPreviewForm& form = preview.form;
         QStatusTipEvent tip(form.HandCursorBut->statusTip());
         QCoreApplication::sendEvent(form.HandCursorBut, &tip);
         QCOMPARE(form.StatusBar->currentMessage(),
@@ -327,10 +336,8 @@ private slots:
 
     void escapeAndCloseEndThePreview()
     {
-        QTextEdit editor;
-        TPreviewPrinter printer;
-        printer.PaginateRichEdit(&editor);
-        TPreviewForm form(printer);
+        Preview preview;
+        TPreviewForm& form = preview.form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTest::keyClick(&form, Qt::Key_Escape);
@@ -338,25 +345,23 @@ private slots:
         form.show();
         form.Close1->trigger();
         QVERIFY(!form.isVisible());
-        QCOMPARE(printer.PageCount(), 1); // the page list stays with the component
+        QCOMPARE(preview.printer.PageCount(), 1); // the page list stays with the component
     }
 
     void copiesAndSavesThePages()
     {
-        QTextEdit editor;
-        fill(editor, 150);
-        TPreviewPrinter printer;
-        printer.PaginateRichEdit(&editor);
-        TPreviewForm form(printer);
+        Preview preview(150);
+        TPreviewForm& form = preview.form;
         form.NextPageButClick();
         form.CopyJpeg1->trigger();
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
         QVERIFY(data->hasFormat(QStringLiteral("image/jpeg")));
         const QImage copied = QImage::fromData(data->data(QStringLiteral("image/jpeg")), "JPG");
-        QCOMPARE(copied.size(), printer.page(1).metrics().sheetDots);
+        QCOMPARE(copied.size(), preview.printer.page(1).metrics().sheetDots);
         form.CopyEMF1->trigger();
         data = QGuiApplication::clipboard()->mimeData();
-        QCOMPARE(data->data(QStringLiteral("image/emf")), EmfWriter::write(printer.page(1)));
+        QCOMPARE(data->data(QStringLiteral("image/emf")),
+                 EmfWriter::write(preview.printer.page(1)));
 
         ScriptedDialogs dialogs;
         QTemporaryDir dir;
@@ -395,10 +400,8 @@ private slots:
 
     void printingWithoutAPrinterIsReported()
     {
-        QTextEdit editor;
-        TPreviewPrinter printer;
-        printer.PaginateRichEdit(&editor);
-        TPreviewForm form(printer);
+        Preview preview;
+        TPreviewForm& form = preview.form;
         ScriptedDialogs dialogs;
         QTest::mouseClick(form.PrintBut, Qt::LeftButton);
         QVERIFY(dialogs.printRequests.isEmpty());

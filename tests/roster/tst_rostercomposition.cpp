@@ -1,9 +1,8 @@
 #include "failure.h"
-#include "namelist.h"
+#include "fixedrosterinputs.h"
 #include "randomsource.h"
 #include "rostercomposition.h"
 #include "rosterdocument.h"
-#include "rosterinputs.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -35,36 +34,6 @@ public:
                 QStringLiteral("scripted draw %1 outside 0..%2").arg(position).arg(count - 1));
         return position;
     }
-};
-
-struct FakeInputs final : RosterInputs {
-    QString titleText = QStringLiteral("Trail Patrol Roster");
-    bool days[7] = {};
-    bool meals[3] = {};
-    QStringList patrol;
-    QStringList candidates[3];
-    QString snacksText, drinksText;
-    int pageTurns = 0;
-
-    static QString read(const QStringList& list, int position)
-    {
-        if (position < 0 || position >= list.size())
-            throw listIndexError(position);
-        return list[position];
-    }
-    QString title() const override { return titleText; }
-    bool isDayTicked(int day) const override { return days[day]; }
-    bool isMealTicked(int meal) const override { return meals[meal]; }
-    int scoutCount() const override { return int(patrol.size()); }
-    QString scout(int position) const override { return read(patrol, position); }
-    int candidateCount(int meal) const override { return int(candidates[meal].size()); }
-    QString candidate(int meal, int position) const override
-    {
-        return read(candidates[meal], position);
-    }
-    QString snacks() const override { return snacksText; }
-    QString drinks() const override { return drinksText; }
-    void turnPage() override { ++pageTurns; }
 };
 
 enum Style { P, B, U };
@@ -110,9 +79,9 @@ QString line(Style style, const QString& text)
     return QLatin1String(style == B ? "B" : style == U ? "U" : "P") + QLatin1Char('|') + text;
 }
 
-FakeInputs workedExample()
+FixedRosterInputs workedExample()
 {
-    FakeInputs in;
+    FixedRosterInputs in;
     in.days[0] = in.days[1] = true;
     in.meals[0] = in.meals[2] = true;
     in.patrol = {QStringLiteral("Alex"), QStringLiteral("Jordan")};
@@ -130,7 +99,7 @@ class TestRosterComposition : public QObject {
 private slots:
     void workedExampleLineByLineAndStyleByStyle()
     {
-        FakeInputs in = workedExample();
+        FixedRosterInputs in = workedExample();
         ScriptedRandom random;
         // cook 1; cleanup 0 = remembered 0, redraw 0; cook 1; cleanup 1; cook 1 = remembered 1,
         // redraw 0; cleanup 0; cook 1; cleanup 1; then the meals: 0, 1, 0, 0.
@@ -233,7 +202,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, snacks);
         QFETCH(QStringList, expected);
-        FakeInputs in;
+        FixedRosterInputs in;
         for (int day : days)
             in.days[day] = true;
         for (int meal : meals)
@@ -250,7 +219,7 @@ private slots:
 
     void oneScoutDoesEveryJob()
     {
-        FakeInputs in;
+        FixedRosterInputs in;
         in.days[6] = true;
         in.meals[1] = true;
         in.patrol = {QStringLiteral("Sam")};
@@ -281,7 +250,7 @@ private slots:
         QFETCH(bool, emptyPatrol);
         QFETCH(QString, lastLine);
         QFETCH(int, lineCount);
-        FakeInputs in;
+        FixedRosterInputs in;
         in.days[2] = in.days[3] = true;
         in.meals[0] = in.meals[2] = true;
         if (!emptyPatrol)
@@ -306,7 +275,7 @@ private slots:
     {
         // The same name twice: two positions. Cleanup at position 1 ("Kim"); next cook draws
         // position 0 ("Kim" too), which is not the remembered position, so no redraw.
-        FakeInputs in;
+        FixedRosterInputs in;
         in.days[0] = true;
         in.meals[0] = in.meals[1] = true;
         in.patrol = {QStringLiteral("Kim"), QStringLiteral("Kim")};
@@ -330,7 +299,7 @@ private slots:
     void rememberedScoutIsDrawnOneTimeInNSquared()
     {
         QFETCH(int, scouts);
-        FakeInputs in;
+        FixedRosterInputs in;
         in.days[0] = true;
         in.meals[0] = true;
         for (int i = 0; i < scouts; ++i)

@@ -1,6 +1,7 @@
 // The wizard's output buttons: "Save this Document..." (BitBtn2) and
 // "Print/Preview this document" (BitBtn1).
 #include "Unit2.h"
+#include "noprinter.h"
 #include "previewform.h"
 #include "previewprinter.h"
 #include "rosterdocument.h"
@@ -22,9 +23,7 @@ private slots:
     void initTestCase()
     {
         QCoreApplication::setApplicationName(QStringLiteral("Patrolia"));
-        // No printer: the pages are laid out against the screen.
-        qputenv("CUPS_SERVER",
-                QFile::encodeName(QDir::temp().filePath(QStringLiteral("no-cups-here.sock"))));
+        withoutPrinters();
     }
     void init()
     {

@@ -1,4 +1,5 @@
 #include "failure.h"
+#include "filecontents.h"
 #include "settingsfile.h"
 
 #include <QDir>
@@ -8,19 +9,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 SettingsFile::Saved sample(QSize screen, bool visible, bool showWelcome)
 {
@@ -42,50 +30,50 @@ private slots:
         QTemporaryDir dir;
         const SettingsFile file(dir.filePath(QStringLiteral("sub/roster.ini")));
         file.save(sample(QSize(1024, 768), true, true));
-        QCOMPARE(readAll(file.path()), QByteArray("[TForm3]\n"
-                                                  "FormVersion=0\n"
-                                                  "Flags=0\n"
-                                                  "ShowCmd=1\n"
-                                                  "PixelsPerInch=96\n"
-                                                  "MinMaxPos(1024x768)=-1,-1,-1,-1\n"
-                                                  "MinMaxPos=-1,-1,-1,-1\n"
-                                                  "NormPos(1024x768)=192,114,438,219\n"
-                                                  "NormPos=192,114,438,219\n"
-                                                  "Visible=1\n"
-                                                  "JvCheckBox1_Checked=True\n"));
+        QCOMPARE(fileContents(file.path()), QByteArray("[TForm3]\n"
+                                                       "FormVersion=0\n"
+                                                       "Flags=0\n"
+                                                       "ShowCmd=1\n"
+                                                       "PixelsPerInch=96\n"
+                                                       "MinMaxPos(1024x768)=-1,-1,-1,-1\n"
+                                                       "MinMaxPos=-1,-1,-1,-1\n"
+                                                       "NormPos(1024x768)=192,114,438,219\n"
+                                                       "NormPos=192,114,438,219\n"
+                                                       "Visible=1\n"
+                                                       "JvCheckBox1_Checked=True\n"));
     }
 
     void existingKeysKeepTheirPlaceAndForeignOnesStay()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("roster.ini"));
-        writeAll(path, "[Other]\n"
-                       "Colour=green\n"
-                       "\n"
-                       "[TForm3]\n"
-                       "JvCheckBox1_Checked=True\n"
-                       "Foreign=kept\n"
-                       "NormPos=1,2,3,4\n"
-                       "MinMaxPos(1024x768)=-1,-1,-1,-1\n");
+        writeFileContents(path, "[Other]\n"
+                                "Colour=green\n"
+                                "\n"
+                                "[TForm3]\n"
+                                "JvCheckBox1_Checked=True\n"
+                                "Foreign=kept\n"
+                                "NormPos=1,2,3,4\n"
+                                "MinMaxPos(1024x768)=-1,-1,-1,-1\n");
         const SettingsFile file(path);
         file.save(sample(QSize(800, 600), false, false));
-        QCOMPARE(readAll(path), QByteArray("[Other]\n"
-                                           "Colour=green\n"
-                                           "\n"
-                                           "\n"
-                                           "[TForm3]\n"
-                                           "JvCheckBox1_Checked=False\n"
-                                           "Foreign=kept\n"
-                                           "NormPos=192,114,438,219\n"
-                                           "MinMaxPos(1024x768)=-1,-1,-1,-1\n"
-                                           "FormVersion=0\n"
-                                           "Flags=0\n"
-                                           "ShowCmd=1\n"
-                                           "PixelsPerInch=96\n"
-                                           "MinMaxPos(800x600)=-1,-1,-1,-1\n"
-                                           "MinMaxPos=-1,-1,-1,-1\n"
-                                           "NormPos(800x600)=192,114,438,219\n"
-                                           "Visible=0\n"));
+        QCOMPARE(fileContents(path), QByteArray("[Other]\n"
+                                                "Colour=green\n"
+                                                "\n"
+                                                "\n"
+                                                "[TForm3]\n"
+                                                "JvCheckBox1_Checked=False\n"
+                                                "Foreign=kept\n"
+                                                "NormPos=192,114,438,219\n"
+                                                "MinMaxPos(1024x768)=-1,-1,-1,-1\n"
+                                                "FormVersion=0\n"
+                                                "Flags=0\n"
+                                                "ShowCmd=1\n"
+                                                "PixelsPerInch=96\n"
+                                                "MinMaxPos(800x600)=-1,-1,-1,-1\n"
+                                                "MinMaxPos=-1,-1,-1,-1\n"
+                                                "NormPos(800x600)=192,114,438,219\n"
+                                                "Visible=0\n"));
     }
 
     void restore_data()
@@ -128,7 +116,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("roster.ini"));
         if (!content.isEmpty())
-            writeAll(path, content);
+            writeFileContents(path, content);
         const auto restored = SettingsFile(path).restore();
         QCOMPARE(restored.has_value(), applied);
         if (!restored)
@@ -144,7 +132,7 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         const QString path = folder + QStringLiteral("/roster.ini");
         const QByteArray before("[TForm3]\nJvCheckBox1_Checked=True\n");
-        writeAll(path, before);
+        writeFileContents(path, before);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
         QFile::setPermissions(path, QFile::ReadOwner);
         const bool writable = QFile(path).open(QIODevice::ReadWrite);
@@ -159,7 +147,7 @@ private slots:
             QCOMPARE(failure.message(), QStringLiteral("Unable to write to roster.ini"));
         }
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(readAll(path), before);
+        QCOMPARE(fileContents(path), before);
     }
 
     void aTargetThatIsAFolderFails()

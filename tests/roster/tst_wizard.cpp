@@ -2,6 +2,7 @@
 #include "Unit3.h"
 #include "namelistbox.h"
 #include "notebook.h"
+#include "rosterprogram.h"
 #include "scripteddialogs.h"
 #include "suggestioncombo.h"
 
@@ -52,16 +53,9 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral("Patrolia"));
         QFile::remove(settingsPath());
         QFile::remove(QString::fromLocal8Bit(qgetenv("FERNWICK_SPLASH_LOG")));
-        Form1 = new TForm1;
-        Form3 = new TForm3;
+        startRosterProgram();
     }
-    void cleanup()
-    {
-        delete Form3;
-        delete Form1;
-        Form3 = nullptr;
-        Form1 = nullptr;
-    }
+    void cleanup() { endRosterProgram(); }
 
     void startsOnTheWelcomePageWithItsValues()
     {

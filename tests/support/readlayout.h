@@ -2,10 +2,10 @@
 
 #include "campsitereadtarget.h"
 
-#include <QFile>
 #include <QList>
 #include <QStringList>
-#include <QtTest>
+
+#include <algorithm>
 
 /// A layout area for reading tests: holds the objects read, and names them by
 /// the rule for read-in objects among its own names and \a otherNames (the
@@ -61,12 +61,3 @@ private:
 
     QStringList m_otherNames;
 };
-
-/// The bytes of a fixture under tests/data/campsite.
-inline QByteArray fixture(const QString& name)
-{
-    QFile file(QStringLiteral(TEST_DATA_DIR "/campsite/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
-}
